@@ -1,0 +1,4 @@
+// Animator: per-frame stepping of a node's tracks.
+#include "anim/animator.h"
+
+uint32_t frameTick = 0;

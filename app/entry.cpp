@@ -1,0 +1,87 @@
+// Entry: command-line parsing, run modes, the show's start-up and shut-down.
+#include "app/entry.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "app/display.h"
+#include "app/install_dir.h"
+#include "app/main_loop.h"
+#include "app/preview.h"
+#include "app/scene_setup.h"
+#include "app/settings.h"
+#include "archive/archive_cache.h"
+#include "platform/platform.h"
+#include "scene/scene_node.h"
+
+CommandLine parseCommandLine(const std::string& text) {
+  std::istringstream in(text);
+  std::string word;
+  CommandLine line{RunShow, false, 0};
+  in >> word;
+  long long handle;
+  if (in >> handle) {
+    line.hasHandle = true;
+    line.handle = handle;
+  }
+  // Only the second character decides the first two modes, so /s, -S and
+  // /c:1234 all match; the s test comes first, so /sc is the screensaver run.
+  char second = word.size() >= 2 ? word[1] : '\0';
+  if (second == 's' || second == 'S')
+    line.mode = RunScreensaver;
+  else if (second == 'c' || second == 'C')
+    line.mode = RunConfigure;
+  else if (word == "/p" || word == "/P")
+    line.mode = RunPreview;
+  return line;
+}
+
+int runScreensaver() {
+  static char allow[] = "SDL_VIDEO_ALLOW_SCREENSAVER=1";
+  platform::putEnvironment(allow);
+  installDir.runProgram("Orvel Kite.exe", true);
+  return 0;
+}
+
+int runConfigure() {
+  installDir.runProgram("config.exe", false);
+  return 0;
+}
+
+int runShow() {
+  std::ifstream file(settingsFilePath().c_str(), std::ios::in | std::ios::binary);
+  archiveCache.setBasePath(installDir.folder().c_str());
+  settings = new Settings;
+  if (file.is_open()) settings->readSettings(file);
+
+  display = new Display;
+  display->open(settings->displayWidth(), settings->displayHeight(), settings->displayDepth());
+  buildScene();
+  runMainLoop();
+
+  delete settings;
+  settings = nullptr;
+  delete sceneRoot;
+  sceneRoot = nullptr;
+  delete overlayRoot;
+  overlayRoot = nullptr;
+  delete display;
+  display = nullptr;
+  file.close();
+  return 0;
+}
+
+int appMain(const std::string& commandLine, void* instance) {
+  CommandLine line = parseCommandLine(commandLine);
+  switch (line.mode) {
+    case RunScreensaver:
+      return runScreensaver();
+    case RunConfigure:
+      return runConfigure();
+    case RunPreview:
+      return runPreview(instance, line.hasHandle, line.handle);
+    case RunShow:
+    default:
+      return runShow();
+  }
+}

@@ -1,0 +1,6 @@
+// Main loop of the show: events, then one frame per pass, until the show has
+// been asked to end and both roots have taken themselves apart.
+#pragma once
+
+void runMainLoop();
+void renderFrame();

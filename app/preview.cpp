@@ -1,0 +1,4 @@
+// Preview mode (to be completed).
+#include "app/preview.h"
+
+int runPreview(void*, bool, long long) { return 0; }

@@ -1,0 +1,51 @@
+// Settings: the user's choices, read from the binary settings file that the
+// settings program writes. The show only reads it.
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+#include <string>
+
+// Rows: width, height, depth. Row 0 (all zero) is the desktop's own mode.
+extern const int displayModeTable[10][3];
+
+// "\quorvant_Orvel Kite_cfg" with this platform's separator.
+std::string settingsFileName();
+// Full path of the settings file in the common application-data folder.
+std::string settingsFilePath();
+
+class Settings {
+ public:
+  Settings() { resetToDefaults(); }
+
+  // Reads a settings file. Format 1 is taken field by field; a field the file
+  // does not hold in full keeps its default. Any other format gives the
+  // defaults. Never allocates more than the file holds.
+  void readSettings(std::istream& in);
+  // Writes format 1, exactly the layout readSettings takes.
+  void writeSettings(std::ostream& out) const;
+  void resetToDefaults();
+
+  int displayWidth() const { return displayModeTable[row()][0]; }
+  int displayHeight() const { return displayModeTable[row()][1]; }
+  int displayDepth() const { return displayModeTable[row()][2]; }
+
+  bool showFps;
+  bool showClock;
+  bool analogClock;
+  bool clock24h;
+  bool largeClock;
+  bool showCalendar;
+  bool russianCalendar;
+  std::string reservedText2;
+  std::string reservedText1;
+  bool quitOnMouseMove;
+  uint32_t reservedWord;
+  uint32_t resolutionIndex;
+
+ private:
+  // Indices past the table read as the desktop mode.
+  uint32_t row() const { return resolutionIndex < 10 ? resolutionIndex : 0; }
+};
+
+extern Settings* settings;

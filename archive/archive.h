@@ -1,0 +1,27 @@
+// Archive: one archive file read whole into memory; entries are handed out
+// in place as {pointer, size} and stay valid until the archive is destroyed.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct ArchiveEntry {
+  const uint8_t* data;
+  uint32_t size;
+};
+
+class Archive {
+ public:
+  explicit Archive(const std::string& fileName);
+  ~Archive();
+
+  ArchiveEntry entry(const std::string& name) const;
+  uint32_t acquireTexture(const std::string& name);
+  void releaseTexture(uint32_t textureName);
+
+  std::vector<uint32_t> textures;
+  std::vector<int32_t> textureRefs;
+  std::vector<ArchiveEntry> entries;
+  std::vector<std::string> names;
+};

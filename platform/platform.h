@@ -1,0 +1,45 @@
+// Platform layer: the few operating-system services the show needs, behind
+// plain functions. posix/ implements them for Linux, win32/ for Windows.
+// Callers never test which platform they run on.
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+// Separator used when paths are composed ('/' or '\\').
+extern const char pathSeparator;
+
+// Folder of the running program, ending with pathSeparator.
+std::string programFolder();
+
+// Reads a text value of the system's settings store (the registry on
+// Windows). Returns false when there is none; Linux has none.
+bool readRegistryText(const char* subKey, const char* valueName, std::string& out);
+
+// Common application-data folder, created when missing, without a trailing
+// separator.
+std::string commonAppDataFolder();
+
+// The file name under which a program named like "config.exe" is installed
+// here ("config" on Linux).
+std::string programFileName(const std::string& windowsName);
+
+// Starts the program at path with workingFolder as its current folder, the
+// caller's environment and no arguments. With wait set, blocks until it
+// ends. False when it could not be started.
+bool startProgram(const std::string& path, const std::string& workingFolder, bool wait);
+
+// Puts "NAME=value" into the process environment; the text must outlive the
+// process (both putenv and _putenv keep the pointer or a copy of it).
+void putEnvironment(const char* assignment);
+
+// Preview window: a child of the window named by parentHandle covering its
+// client area. paint is called on every expose with a pixel setter. Returns
+// the mode's exit status once the parent is gone (or at once, with 0, when
+// the handle names no window).
+typedef void (*PreviewSetPixel)(void* context, int x, int y, unsigned char r, unsigned char g, unsigned char b);
+typedef void (*PreviewPaint)(int width, int height, PreviewSetPixel setPixel, void* context);
+int runPreviewWindow(void* instance, long long parentHandle, PreviewPaint paint);
+
+}  // namespace platform

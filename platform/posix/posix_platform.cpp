@@ -1,0 +1,78 @@
+// Linux implementation of the platform layer (all but the preview window).
+#include "platform/platform.h"
+
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <vector>
+
+extern char** environ;
+
+namespace platform {
+
+const char pathSeparator = '/';
+
+std::string programFolder() {
+  std::vector<char> buf(4096);
+  ssize_t n = readlink("/proc/self/exe", buf.data(), buf.size() - 1);
+  if (n <= 0) return "./";
+  std::string path(buf.data(), static_cast<size_t>(n));
+  size_t cut = path.rfind('/');
+  return cut == std::string::npos ? std::string("./") : path.substr(0, cut + 1);
+}
+
+bool readRegistryText(const char*, const char*, std::string&) { return false; }
+
+static void makeFolders(const std::string& path) {
+  for (size_t i = 1; i <= path.size(); ++i)
+    if (i == path.size() || path[i] == '/') mkdir(path.substr(0, i).c_str(), 0755);
+}
+
+std::string commonAppDataFolder() {
+  std::string folder;
+  const char* xdg = getenv("XDG_CONFIG_HOME");
+  if (xdg && *xdg) {
+    folder = xdg;
+  } else {
+    const char* home = getenv("HOME");
+    folder = std::string(home && *home ? home : ".") + "/.config";
+  }
+  while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+  makeFolders(folder);
+  return folder;
+}
+
+std::string programFileName(const std::string& windowsName) {
+  const std::string suffix = ".exe";
+  if (windowsName.size() >= suffix.size() &&
+      windowsName.compare(windowsName.size() - suffix.size(), suffix.size(), suffix) == 0)
+    return windowsName.substr(0, windowsName.size() - suffix.size());
+  return windowsName;
+}
+
+bool startProgram(const std::string& path, const std::string& workingFolder, bool wait) {
+  // glibc's posix_spawn reports a failed chdir or exec as its result, so a
+  // program that cannot be started is told apart from one that ran.
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  if (!workingFolder.empty()) posix_spawn_file_actions_addchdir_np(&actions, workingFolder.c_str());
+  char* argv[] = {const_cast<char*>(path.c_str()), nullptr};
+  pid_t pid;
+  int rc = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, environ);
+  posix_spawn_file_actions_destroy(&actions);
+  if (rc != 0) return false;
+  if (wait) {
+    int status;
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+  }
+  return true;
+}
+
+void putEnvironment(const char* assignment) { putenv(const_cast<char*>(assignment)); }
+
+}  // namespace platform

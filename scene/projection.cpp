@@ -1,0 +1,31 @@
+// Camera projection and the view edges: one fixed 45-degree perspective, and
+// the eye-space ray through the window's lower-left corner, from which the
+// overlay items are placed at the screen's edges for any aspect ratio.
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include "app/display.h"
+
+int Display::setProjection(int w, int h) {
+  if (h == 0) h = 1;
+  const float aspect = static_cast<float>(w) / static_cast<float>(h);
+  glViewport(0, 0, w, h);
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  gluPerspective(45.0, aspect, 0.1f, 250.0);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+
+  GLdouble modelView[16], projection[16];
+  GLint viewport[4];
+  glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
+  glGetDoublev(GL_PROJECTION_MATRIX, projection);
+  glGetIntegerv(GL_VIEWPORT, viewport);
+  gluUnProject(0, 0, -1, modelView, projection, viewport, &viewNearCorner[0], &viewNearCorner[1],
+               &viewNearCorner[2]);
+  return 1;
+}
+
+double Display::viewEdgeX(double z) const { return viewNearCorner[0] * z / viewNearCorner[2]; }
+
+double Display::viewEdgeY(double z) const { return viewNearCorner[1] * z / viewNearCorner[2]; }

@@ -1,0 +1,56 @@
+// GL recorder: stands in for libGL and GLU in the unit tests.
+//
+// Every GL 1.x and GLU entry point the code calls is defined in
+// gl_recorder.cpp with C linkage. Each call is logged as text, e.g.
+// "glEnable(GL_DEPTH_TEST)" or "glTranslatef(0,0,-100)", and the recorder
+// keeps just enough state to answer the queries the code makes: enabled
+// caps, the matrix stacks (real arithmetic), the viewport, texture names and
+// the extension string.
+#pragma once
+
+#include <GL/gl.h>
+#include <string>
+#include <vector>
+
+namespace glrec {
+
+// Forgets the log and all state (caps off, identity matrices, no textures).
+void reset();
+
+// The calls since the last reset() or clearCalls(), in order.
+const std::vector<std::string>& calls();
+void clearCalls();
+
+// Calls whose text starts with prefix (e.g. "glEnable").
+std::vector<std::string> callsStartingWith(const std::string& prefix);
+// Number of calls equal to text.
+int count(const std::string& text);
+// Index of the first call equal to text at or after from, or -1.
+int indexOf(const std::string& text, int from = 0);
+// All calls joined with "\n" (for failure messages).
+std::string dump();
+
+// What glGetString(GL_EXTENSIONS) answers.
+void setExtensions(const char* extensions);
+
+bool enabled(GLenum cap);
+GLboolean depthMask();
+GLuint boundTexture();
+bool textureExists(GLuint name);
+int liveTextureCount();
+// Number of glGenTextures calls since reset.
+int genCount();
+
+// Current matrices, column-major as glGetDoublev returns them.
+const double* modelView();
+const double* projection();
+
+// Last client array pointers given to glVertexPointer and friends.
+const void* vertexPointer();
+const void* normalPointer();
+const void* texCoordPointer();
+
+// Name of a GL enum as the log prints it ("GL_DEPTH_TEST"), or its number.
+std::string enumName(GLenum value);
+
+}  // namespace glrec
