@@ -90,7 +90,10 @@ void multiply(const Mat& m) {
   top = mul(top, m);
 }
 
+bool logging = true;
+
 void log(const char* fmt, ...) {
+  if (!logging) return;
   char buf[512];
   va_list ap;
   va_start(ap, fmt);
@@ -118,6 +121,7 @@ const char* e(GLenum v) {
 
 namespace glrec {
 
+void setLogging(bool on) { logging = on; }
 void reset() { st() = State(); }
 const std::vector<std::string>& calls() { return st().log; }
 void clearCalls() { st().log.clear(); }

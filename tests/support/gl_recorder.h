@@ -14,6 +14,10 @@
 
 namespace glrec {
 
+// With logging off the recorder keeps its state but writes no log, so that
+// benchmarks time only the code under test ("null driver").
+void setLogging(bool on);
+
 // Forgets the log and all state (caps off, identity matrices, no textures).
 void reset();
 
