@@ -206,57 +206,57 @@ std::string enumName(GLenum v) {
 
 extern "C" {
 
-void GLAPIENTRY glEnable(GLenum cap) { log("glEnable(%s)", e(cap)); st().caps.insert(cap); }
-void GLAPIENTRY glDisable(GLenum cap) { log("glDisable(%s)", e(cap)); st().caps.erase(cap); }
+void GLAPIENTRY glEnable(GLenum cap) { if (logging) log("glEnable(%s)", e(cap)); st().caps.insert(cap); }
+void GLAPIENTRY glDisable(GLenum cap) { if (logging) log("glDisable(%s)", e(cap)); st().caps.erase(cap); }
 GLboolean GLAPIENTRY glIsEnabled(GLenum cap) {
-  log("glIsEnabled(%s)", e(cap));
+  if (logging) log("glIsEnabled(%s)", e(cap));
   return st().caps.count(cap) ? GL_TRUE : GL_FALSE;
 }
-void GLAPIENTRY glEnableClientState(GLenum a) { log("glEnableClientState(%s)", e(a)); }
-void GLAPIENTRY glDisableClientState(GLenum a) { log("glDisableClientState(%s)", e(a)); }
-void GLAPIENTRY glShadeModel(GLenum m) { log("glShadeModel(%s)", e(m)); }
+void GLAPIENTRY glEnableClientState(GLenum a) { if (logging) log("glEnableClientState(%s)", e(a)); }
+void GLAPIENTRY glDisableClientState(GLenum a) { if (logging) log("glDisableClientState(%s)", e(a)); }
+void GLAPIENTRY glShadeModel(GLenum m) { if (logging) log("glShadeModel(%s)", e(m)); }
 void GLAPIENTRY glClearColor(GLclampf r, GLclampf g, GLclampf b, GLclampf a) {
-  log("glClearColor(%s,%s,%s,%s)", num(r).c_str(), num(g).c_str(), num(b).c_str(), num(a).c_str());
+  if (logging) log("glClearColor(%s,%s,%s,%s)", num(r).c_str(), num(g).c_str(), num(b).c_str(), num(a).c_str());
 }
-void GLAPIENTRY glClearDepth(GLclampd d) { log("glClearDepth(%s)", num(d).c_str()); }
+void GLAPIENTRY glClearDepth(GLclampd d) { if (logging) log("glClearDepth(%s)", num(d).c_str()); }
 void GLAPIENTRY glClear(GLbitfield mask) {
   std::string s;
   if (mask & GL_COLOR_BUFFER_BIT) s += "GL_COLOR_BUFFER_BIT";
   if (mask & GL_DEPTH_BUFFER_BIT) s += s.empty() ? "GL_DEPTH_BUFFER_BIT" : "|GL_DEPTH_BUFFER_BIT";
-  log("glClear(%s)", s.c_str());
+  if (logging) log("glClear(%s)", s.c_str());
 }
-void GLAPIENTRY glDepthFunc(GLenum f) { log("glDepthFunc(%s)", e(f)); }
+void GLAPIENTRY glDepthFunc(GLenum f) { if (logging) log("glDepthFunc(%s)", e(f)); }
 void GLAPIENTRY glDepthMask(GLboolean flag) {
-  log("glDepthMask(%s)", flag ? "GL_TRUE" : "GL_FALSE");
+  if (logging) log("glDepthMask(%s)", flag ? "GL_TRUE" : "GL_FALSE");
   st().depthMask = flag;
 }
-void GLAPIENTRY glBlendFunc(GLenum s, GLenum d) { log("glBlendFunc(%s,%s)", e(s), e(d)); }
-void GLAPIENTRY glAlphaFunc(GLenum f, GLclampf ref) { log("glAlphaFunc(%s,%s)", e(f), num(ref).c_str()); }
-void GLAPIENTRY glHint(GLenum t, GLenum m) { log("glHint(%s,%s)", e(t), e(m)); }
+void GLAPIENTRY glBlendFunc(GLenum s, GLenum d) { if (logging) log("glBlendFunc(%s,%s)", e(s), e(d)); }
+void GLAPIENTRY glAlphaFunc(GLenum f, GLclampf ref) { if (logging) log("glAlphaFunc(%s,%s)", e(f), num(ref).c_str()); }
+void GLAPIENTRY glHint(GLenum t, GLenum m) { if (logging) log("glHint(%s,%s)", e(t), e(m)); }
 const GLubyte* GLAPIENTRY glGetString(GLenum name) {
-  log("glGetString(%s)", e(name));
+  if (logging) log("glGetString(%s)", e(name));
   if (name == GL_EXTENSIONS) return reinterpret_cast<const GLubyte*>(st().extensions.c_str());
   return reinterpret_cast<const GLubyte*>("GL recorder");
 }
 GLenum GLAPIENTRY glGetError(void) { return GL_NO_ERROR; }
-void GLAPIENTRY glLightModeli(GLenum p, GLint v) { log("glLightModeli(%s,%s)", e(p), e(v)); }
+void GLAPIENTRY glLightModeli(GLenum p, GLint v) { if (logging) log("glLightModeli(%s,%s)", e(p), e(v)); }
 void GLAPIENTRY glViewport(GLint x, GLint y, GLsizei w, GLsizei h) {
-  log("glViewport(%d,%d,%d,%d)", x, y, w, h);
+  if (logging) log("glViewport(%d,%d,%d,%d)", x, y, w, h);
   st().viewport[0] = x; st().viewport[1] = y; st().viewport[2] = w; st().viewport[3] = h;
 }
-void GLAPIENTRY glMatrixMode(GLenum m) { log("glMatrixMode(%s)", e(m)); st().matrixMode = m; }
-void GLAPIENTRY glLoadIdentity(void) { log("glLoadIdentity()"); stack().back() = identity(); }
-void GLAPIENTRY glPushMatrix(void) { log("glPushMatrix()"); stack().push_back(stack().back()); }
+void GLAPIENTRY glMatrixMode(GLenum m) { if (logging) log("glMatrixMode(%s)", e(m)); st().matrixMode = m; }
+void GLAPIENTRY glLoadIdentity(void) { if (logging) log("glLoadIdentity()"); stack().back() = identity(); }
+void GLAPIENTRY glPushMatrix(void) { if (logging) log("glPushMatrix()"); stack().push_back(stack().back()); }
 void GLAPIENTRY glPopMatrix(void) {
-  log("glPopMatrix()");
+  if (logging) log("glPopMatrix()");
   if (stack().size() > 1) stack().pop_back();
 }
 void GLAPIENTRY glLoadMatrixd(const GLdouble* m) {
-  log("glLoadMatrixd()");
+  if (logging) log("glLoadMatrixd()");
   std::memcpy(stack().back().m, m, sizeof(double) * 16);
 }
 void GLAPIENTRY glMultMatrixd(const GLdouble* m) {
-  log("glMultMatrixd()");
+  if (logging) log("glMultMatrixd()");
   Mat t;
   std::memcpy(t.m, m, sizeof t.m);
   multiply(t);
@@ -283,36 +283,36 @@ static void scale(double x, double y, double z) {
   multiply(t);
 }
 void GLAPIENTRY glTranslatef(GLfloat x, GLfloat y, GLfloat z) {
-  log("glTranslatef(%s,%s,%s)", num(x).c_str(), num(y).c_str(), num(z).c_str());
+  if (logging) log("glTranslatef(%s,%s,%s)", num(x).c_str(), num(y).c_str(), num(z).c_str());
   translate(x, y, z);
 }
 void GLAPIENTRY glTranslated(GLdouble x, GLdouble y, GLdouble z) {
-  log("glTranslated(%s,%s,%s)", num(x).c_str(), num(y).c_str(), num(z).c_str());
+  if (logging) log("glTranslated(%s,%s,%s)", num(x).c_str(), num(y).c_str(), num(z).c_str());
   translate(x, y, z);
 }
 void GLAPIENTRY glRotatef(GLfloat a, GLfloat x, GLfloat y, GLfloat z) {
-  log("glRotatef(%s,%s,%s,%s)", num(a).c_str(), num(x).c_str(), num(y).c_str(), num(z).c_str());
+  if (logging) log("glRotatef(%s,%s,%s,%s)", num(a).c_str(), num(x).c_str(), num(y).c_str(), num(z).c_str());
   rotate(a, x, y, z);
 }
 void GLAPIENTRY glRotated(GLdouble a, GLdouble x, GLdouble y, GLdouble z) {
-  log("glRotated(%s,%s,%s,%s)", num(a).c_str(), num(x).c_str(), num(y).c_str(), num(z).c_str());
+  if (logging) log("glRotated(%s,%s,%s,%s)", num(a).c_str(), num(x).c_str(), num(y).c_str(), num(z).c_str());
   rotate(a, x, y, z);
 }
 void GLAPIENTRY glScaled(GLdouble x, GLdouble y, GLdouble z) {
-  log("glScaled(%s,%s,%s)", num(x).c_str(), num(y).c_str(), num(z).c_str());
+  if (logging) log("glScaled(%s,%s,%s)", num(x).c_str(), num(y).c_str(), num(z).c_str());
   scale(x, y, z);
 }
 void GLAPIENTRY glScalef(GLfloat x, GLfloat y, GLfloat z) {
-  log("glScalef(%s,%s,%s)", num(x).c_str(), num(y).c_str(), num(z).c_str());
+  if (logging) log("glScalef(%s,%s,%s)", num(x).c_str(), num(y).c_str(), num(z).c_str());
   scale(x, y, z);
 }
 void GLAPIENTRY glGetDoublev(GLenum p, GLdouble* out) {
-  log("glGetDoublev(%s)", e(p));
+  if (logging) log("glGetDoublev(%s)", e(p));
   if (p == GL_MODELVIEW_MATRIX) std::memcpy(out, st().modelView.back().m, sizeof(double) * 16);
   else if (p == GL_PROJECTION_MATRIX) std::memcpy(out, st().projection.back().m, sizeof(double) * 16);
 }
 void GLAPIENTRY glGetFloatv(GLenum p, GLfloat* out) {
-  log("glGetFloatv(%s)", e(p));
+  if (logging) log("glGetFloatv(%s)", e(p));
   const double* src = nullptr;
   if (p == GL_MODELVIEW_MATRIX) src = st().modelView.back().m;
   else if (p == GL_PROJECTION_MATRIX) src = st().projection.back().m;
@@ -320,16 +320,16 @@ void GLAPIENTRY glGetFloatv(GLenum p, GLfloat* out) {
     for (int i = 0; i < 16; ++i) out[i] = static_cast<float>(src[i]);
 }
 void GLAPIENTRY glGetIntegerv(GLenum p, GLint* out) {
-  log("glGetIntegerv(%s)", e(p));
+  if (logging) log("glGetIntegerv(%s)", e(p));
   if (p == GL_VIEWPORT) std::memcpy(out, st().viewport, sizeof st().viewport);
 }
-void GLAPIENTRY glFogi(GLenum p, GLint v) { log("glFogi(%s,%s)", e(p), e(v)); }
-void GLAPIENTRY glFogf(GLenum p, GLfloat v) { log("glFogf(%s,%s)", e(p), num(v).c_str()); }
+void GLAPIENTRY glFogi(GLenum p, GLint v) { if (logging) log("glFogi(%s,%s)", e(p), e(v)); }
+void GLAPIENTRY glFogf(GLenum p, GLfloat v) { if (logging) log("glFogf(%s,%s)", e(p), num(v).c_str()); }
 void GLAPIENTRY glFogfv(GLenum p, const GLfloat* v) {
-  log("glFogfv(%s,%s,%s,%s,%s)", e(p), num(v[0]).c_str(), num(v[1]).c_str(), num(v[2]).c_str(), num(v[3]).c_str());
+  if (logging) log("glFogfv(%s,%s,%s,%s,%s)", e(p), num(v[0]).c_str(), num(v[1]).c_str(), num(v[2]).c_str(), num(v[3]).c_str());
 }
 void GLAPIENTRY glGenTextures(GLsizei n, GLuint* names) {
-  log("glGenTextures(%d)", n);
+  if (logging) log("glGenTextures(%d)", n);
   ++st().gens;
   for (GLsizei i = 0; i < n; ++i) {
     names[i] = st().nextTexture++;
@@ -343,52 +343,52 @@ void GLAPIENTRY glDeleteTextures(GLsizei n, const GLuint* names) {
     st().textures.erase(names[i]);
     if (st().bound == names[i]) st().bound = 0;
   }
-  log("glDeleteTextures(%d,%s)", n, s.c_str());
+  if (logging) log("glDeleteTextures(%d,%s)", n, s.c_str());
 }
 void GLAPIENTRY glBindTexture(GLenum t, GLuint name) {
-  log("glBindTexture(%s,%u)", e(t), name);
+  if (logging) log("glBindTexture(%s,%u)", e(t), name);
   st().bound = name;
 }
 void GLAPIENTRY glTexImage2D(GLenum t, GLint level, GLint internal, GLsizei w, GLsizei h, GLint border,
                              GLenum format, GLenum type, const GLvoid*) {
-  log("glTexImage2D(%s,%d,%s,%d,%d,%d,%s,%s)", e(t), level, e(internal), w, h, border, e(format), e(type));
+  if (logging) log("glTexImage2D(%s,%d,%s,%d,%d,%d,%s,%s)", e(t), level, e(internal), w, h, border, e(format), e(type));
 }
 void GLAPIENTRY glTexSubImage2D(GLenum t, GLint level, GLint x, GLint y, GLsizei w, GLsizei h, GLenum format,
                                 GLenum type, const GLvoid*) {
-  log("glTexSubImage2D(%s,%d,%d,%d,%d,%d,%s,%s)", e(t), level, x, y, w, h, e(format), e(type));
+  if (logging) log("glTexSubImage2D(%s,%d,%d,%d,%d,%d,%s,%s)", e(t), level, x, y, w, h, e(format), e(type));
 }
-void GLAPIENTRY glTexEnvi(GLenum t, GLenum p, GLint v) { log("glTexEnvi(%s,%s,%s)", e(t), e(p), e(v)); }
-void GLAPIENTRY glTexParameteri(GLenum t, GLenum p, GLint v) { log("glTexParameteri(%s,%s,%s)", e(t), e(p), e(v)); }
-void GLAPIENTRY glPixelStorei(GLenum p, GLint v) { log("glPixelStorei(%s,%d)", e(p), v); }
-void GLAPIENTRY glMaterialf(GLenum f, GLenum p, GLfloat v) { log("glMaterialf(%s,%s,%s)", e(f), e(p), num(v).c_str()); }
+void GLAPIENTRY glTexEnvi(GLenum t, GLenum p, GLint v) { if (logging) log("glTexEnvi(%s,%s,%s)", e(t), e(p), e(v)); }
+void GLAPIENTRY glTexParameteri(GLenum t, GLenum p, GLint v) { if (logging) log("glTexParameteri(%s,%s,%s)", e(t), e(p), e(v)); }
+void GLAPIENTRY glPixelStorei(GLenum p, GLint v) { if (logging) log("glPixelStorei(%s,%d)", e(p), v); }
+void GLAPIENTRY glMaterialf(GLenum f, GLenum p, GLfloat v) { if (logging) log("glMaterialf(%s,%s,%s)", e(f), e(p), num(v).c_str()); }
 void GLAPIENTRY glMaterialfv(GLenum f, GLenum p, const GLfloat* v) {
-  log("glMaterialfv(%s,%s,%s,%s,%s,%s)", e(f), e(p), num(v[0]).c_str(), num(v[1]).c_str(), num(v[2]).c_str(),
+  if (logging) log("glMaterialfv(%s,%s,%s,%s,%s,%s)", e(f), e(p), num(v[0]).c_str(), num(v[1]).c_str(), num(v[2]).c_str(),
       num(v[3]).c_str());
 }
 void GLAPIENTRY glColor4f(GLfloat r, GLfloat g, GLfloat b, GLfloat a) {
-  log("glColor4f(%s,%s,%s,%s)", num(r).c_str(), num(g).c_str(), num(b).c_str(), num(a).c_str());
+  if (logging) log("glColor4f(%s,%s,%s,%s)", num(r).c_str(), num(g).c_str(), num(b).c_str(), num(a).c_str());
 }
 void GLAPIENTRY glColor3f(GLfloat r, GLfloat g, GLfloat b) {
-  log("glColor3f(%s,%s,%s)", num(r).c_str(), num(g).c_str(), num(b).c_str());
+  if (logging) log("glColor3f(%s,%s,%s)", num(r).c_str(), num(g).c_str(), num(b).c_str());
 }
 void GLAPIENTRY glVertexPointer(GLint size, GLenum type, GLsizei stride, const GLvoid* p) {
-  log("glVertexPointer(%d,%s,%d)", size, e(type), stride);
+  if (logging) log("glVertexPointer(%d,%s,%d)", size, e(type), stride);
   st().vertex = p;
 }
 void GLAPIENTRY glNormalPointer(GLenum type, GLsizei stride, const GLvoid* p) {
-  log("glNormalPointer(%s,%d)", e(type), stride);
+  if (logging) log("glNormalPointer(%s,%d)", e(type), stride);
   st().normal = p;
 }
 void GLAPIENTRY glTexCoordPointer(GLint size, GLenum type, GLsizei stride, const GLvoid* p) {
-  log("glTexCoordPointer(%d,%s,%d)", size, e(type), stride);
+  if (logging) log("glTexCoordPointer(%d,%s,%d)", size, e(type), stride);
   st().texCoord = p;
 }
-void GLAPIENTRY glDrawArrays(GLenum mode, GLint first, GLsizei n) { log("glDrawArrays(%s,%d,%d)", e(mode), first, n); }
-void GLAPIENTRY glFlush(void) { log("glFlush()"); }
-void GLAPIENTRY glFinish(void) { log("glFinish()"); }
+void GLAPIENTRY glDrawArrays(GLenum mode, GLint first, GLsizei n) { if (logging) log("glDrawArrays(%s,%d,%d)", e(mode), first, n); }
+void GLAPIENTRY glFlush(void) { if (logging) log("glFlush()"); }
+void GLAPIENTRY glFinish(void) { if (logging) log("glFinish()"); }
 
 void GLAPIENTRY gluPerspective(GLdouble fovy, GLdouble aspect, GLdouble zNear, GLdouble zFar) {
-  log("gluPerspective(%s,%s,%.17g,%s)", num(fovy).c_str(), num(aspect).c_str(), zNear, num(zFar).c_str());
+  if (logging) log("gluPerspective(%s,%s,%.17g,%s)", num(fovy).c_str(), num(aspect).c_str(), zNear, num(zFar).c_str());
   double f = 1.0 / std::tan(fovy * M_PI / 360.0);
   Mat p;
   std::memset(p.m, 0, sizeof p.m);
@@ -402,7 +402,7 @@ void GLAPIENTRY gluPerspective(GLdouble fovy, GLdouble aspect, GLdouble zNear, G
 
 GLint GLAPIENTRY gluUnProject(GLdouble wx, GLdouble wy, GLdouble wz, const GLdouble* model, const GLdouble* proj,
                               const GLint* view, GLdouble* ox, GLdouble* oy, GLdouble* oz) {
-  log("gluUnProject(%s,%s,%s)", num(wx).c_str(), num(wy).c_str(), num(wz).c_str());
+  if (logging) log("gluUnProject(%s,%s,%s)", num(wx).c_str(), num(wy).c_str(), num(wz).c_str());
   Mat a, b, inv;
   std::memcpy(a.m, proj, sizeof a.m);
   std::memcpy(b.m, model, sizeof b.m);
