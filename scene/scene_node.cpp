@@ -1,4 +1,10 @@
-// SceneNode: render traversal and the expire/dead life cycle.
+// SceneNode: construction, the render traversal and the expire/dead life
+// cycle. Mesh loading, drawing and release live in scene_node_meshes.cpp.
+//
+// Callbacks and curves run in the middle of the walk and may add children or
+// frame callbacks to the node being rendered; every walk below therefore goes
+// by index and re-reads the array on every turn, so nothing dangles when an
+// array grows.
 #include "scene/scene_node.h"
 
 #include <GL/gl.h>
@@ -7,27 +13,50 @@
 
 SceneNode* currentNode = nullptr;
 
-SceneNode::SceneNode() : expired(false), dead(false) {}
+SceneNode::SceneNode() : expired(false), dead(false), meshCount(0), hasMeshes(false) {
+  transform.reset();
+  transform.scaled = false;
+  cues.bindAnimator(&animator);
+}
 
-SceneNode::~SceneNode() {}
+SceneNode::~SceneNode() { releaseMeshes(); }
+
+void SceneNode::addChild(SceneNode* child) { children.push_back(child); }
+
+void SceneNode::expire() { expired = true; }
 
 void SceneNode::addFrameCallback(FrameCallbackFunction function, int32_t value) {
   frameCallbacks.push_back(FrameCallback{function, value});
 }
 
 void SceneNode::callFrameCallbacks(int32_t phase) {
-  for (size_t i = 0; i < frameCallbacks.size(); ++i) frameCallbacks[i].function(phase, frameCallbacks[i].value);
+  for (size_t i = 0; i < frameCallbacks.size(); ++i) {
+    const FrameCallback c = frameCallbacks[i];
+    c.function(phase, c.value);
+  }
 }
 
 void SceneNode::render() {
   currentNode = this;
   glPushMatrix();
+  transform.apply();
+
+  // The expired test comes before the advance: a node that expires itself
+  // in its own advance still draws its meshes this frame.
+  if (!expired) {
+    animator.advance();
+    if (hasMeshes) {
+      callFrameCallbacks(1);
+      drawMeshes();
+      callFrameCallbacks(2);
+    }
+  }
 
   // Dead children go first, all of them, before any child renders.
   for (size_t i = 0; i < children.size();) {
     if (children[i]->dead) {
       delete children[i];
-      children.erase(children.begin() + static_cast<long>(i));
+      children.erase(children.begin() + static_cast<std::ptrdiff_t>(i));
       i = 0;
     } else {
       ++i;
@@ -46,4 +75,16 @@ void SceneNode::render() {
     }
   }
   glPopMatrix();
+}
+
+void deleteSceneTree(SceneNode* root) {
+  std::vector<SceneNode*> pending;
+  if (root) pending.push_back(root);
+  while (!pending.empty()) {
+    SceneNode* node = pending.back();
+    pending.pop_back();
+    pending.insert(pending.end(), node->children.begin(), node->children.end());
+    node->children.clear();
+    delete node;
+  }
 }
