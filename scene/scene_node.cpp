@@ -47,7 +47,17 @@ void SceneNode::render() {
     animator.advance();
     if (hasMeshes) {
       callFrameCallbacks(1);
-      drawMeshes();
+      if (transform.scaled) {
+        // The scale reaches the node's own meshes only, not its children.
+        glPushMatrix();
+        transform.applyScale();
+        glEnable(GL_NORMALIZE);
+        drawMeshes();
+        glDisable(GL_NORMALIZE);
+        glPopMatrix();
+      } else {
+        drawMeshes();
+      }
       callFrameCallbacks(2);
     }
   }
