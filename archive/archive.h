@@ -13,8 +13,12 @@ struct ArchiveEntry {
 
 class Archive {
  public:
+  // Reads the file whole; ends the process with status 1 when it can't be
+  // read (silently) or is malformed (one line on standard error).
   explicit Archive(const std::string& fileName);
   ~Archive();
+  Archive(const Archive&) = delete;
+  Archive& operator=(const Archive&) = delete;
 
   ArchiveEntry entry(const std::string& name) const;
   uint32_t acquireTexture(const std::string& name);

@@ -2,6 +2,7 @@
 // it by name, counts its users and frees it when the last one lets go.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -12,6 +13,8 @@ class ArchiveCache {
  public:
   ArchiveCache();
   ~ArchiveCache();
+  ArchiveCache(const ArchiveCache&) = delete;
+  ArchiveCache& operator=(const ArchiveCache&) = delete;
 
   // The folder put in front of archive names; "0" means none.
   void setBasePath(const char* path);
@@ -25,6 +28,10 @@ class ArchiveCache {
   std::vector<Archive*> archives;
   std::vector<std::string> names;
   std::vector<int32_t> refs;
+
+ private:
+  // Drops one reference of the archive at index; destroys it at 0.
+  void drop(size_t index);
 };
 
 extern ArchiveCache archiveCache;
