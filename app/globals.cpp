@@ -8,10 +8,11 @@
 #include "app/scene_setup.h"
 #include "app/settings.h"
 #include "archive/archive_cache.h"
+#include "dyntex/dynamic_texture_manager.h"
 #include "scene/scene_node.h"
 
 ArchiveCache archiveCache;
-// [dynamic texture manager]
+DynamicTextureManager dynamicTextureManager;
 // [deferred mesh list]
 
 // Every random draw of the program comes from this one sequence.

@@ -1,0 +1,68 @@
+// DynamicTextureManager: name lookup, creation with the generator of the
+// name's kind, counting and deletion.
+#include "dyntex/dynamic_texture_manager.h"
+
+#include <GL/gl.h>
+
+#include "anim/animator.h"
+#include "dyntex/dynamic_texture_name.h"
+#include "dyntex/fire_generator.h"
+#include "dyntex/fire_state.h"
+#include "dyntex/plasma_generator.h"
+
+static void freePlasmaColour(void* state) { delete[] static_cast<uint8_t*>(state); }
+
+static void freeFireState(void* state) { delete static_cast<FireState*>(state); }
+
+DynamicTextureManager::DynamicTextureManager() {}
+
+DynamicTextureManager::~DynamicTextureManager() {
+  for (DynamicTexture* texture : textures) delete texture;
+}
+
+uint32_t DynamicTextureManager::acquire(const std::string& name) {
+  for (size_t i = 0; i < names.size(); ++i) {
+    if (names[i] == name) {
+      ++refCounts[i];
+      return textures[i]->glName;
+    }
+  }
+
+  DynamicTextureName parsed;
+  if (!parseDynamicTextureName(name, &parsed)) return 0;
+
+  DynamicTexture* texture = nullptr;
+  if (parsed.kind == DynamicTextureName::Plasma) {
+    uint8_t* colour = new uint8_t[3];
+    colour[0] = parsed.colour[0];
+    colour[1] = parsed.colour[1];
+    colour[2] = parsed.colour[2];
+    texture = new DynamicTexture(plasmaGenerator, colour, freePlasmaColour, parsed.width, parsed.height);
+  } else {
+    FireState* fire = new FireState(parsed.width, parsed.height);
+    texture = new DynamicTexture(fireGenerator, fire, freeFireState, parsed.width, parsed.height);
+  }
+  names.push_back(name);
+  textures.push_back(texture);
+  refCounts.push_back(1);
+  return texture->glName;
+}
+
+void DynamicTextureManager::release(const std::string& name) {
+  for (size_t i = 0; i < names.size(); ++i) {
+    if (names[i] != name) continue;
+    if (--refCounts[i] > 0) return;
+    GLuint glName = textures[i]->glName;
+    glDeleteTextures(1, &glName);
+    delete textures[i];
+    textures.erase(textures.begin() + i);
+    names.erase(names.begin() + i);
+    refCounts.erase(refCounts.begin() + i);
+    return;
+  }
+}
+
+void DynamicTextureManager::updateAll() {
+  const int32_t tick = static_cast<int32_t>(frameTick);
+  for (DynamicTexture* texture : textures) texture->update(tick);
+}
