@@ -9,11 +9,12 @@
 #include "app/settings.h"
 #include "archive/archive_cache.h"
 #include "dyntex/dynamic_texture_manager.h"
+#include "scene/deferred_meshes.h"
 #include "scene/scene_node.h"
 
 ArchiveCache archiveCache;
 DynamicTextureManager dynamicTextureManager;
-// [deferred mesh list]
+std::vector<Mesh*> deferredMeshes;
 
 // Every random draw of the program comes from this one sequence.
 static const int randSeeded = (srand(static_cast<unsigned>(time(nullptr))), 1);

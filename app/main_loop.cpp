@@ -7,6 +7,7 @@
 #include "anim/animator.h"
 #include "app/scene_setup.h"
 #include "app/settings.h"
+#include "scene/deferred_meshes.h"
 #include "scene/scene_node.h"
 
 // Marks both roots expired; the tree then empties itself over a few frames.
@@ -53,5 +54,6 @@ void renderFrame() {
   sceneRoot->render();
   glDisable(GL_FOG);
   overlayRoot->render();
+  flushDeferredMeshes();
   SDL_GL_SwapBuffers();
 }

@@ -1,10 +1,59 @@
 // SceneNode, the mesh half: loading mesh entries, drawing the node's meshes
-// and giving them back. Mesh loading arrives with the mesh reader; until
-// then a node that asks for meshes is marked as having them and draws none.
+// and giving them back.
+//
+// An entry is checked whole before any mesh points into it. A missing or
+// malformed entry means a broken install: it is reported on one line naming
+// the archive and the entry, and the program ends with status 1 rather than
+// draw from memory outside the entry.
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "archive/archive_cache.h"
+#include "scene/mesh.h"
+#include "scene/mesh_entry.h"
 #include "scene/scene_node.h"
 
-void SceneNode::loadMeshes(const char*, const char*) { hasMeshes = true; }
+namespace {
 
-void SceneNode::drawMeshes() {}
+[[noreturn]] void brokenInstall(const char* archiveName, const std::string& what) {
+  std::fprintf(stderr, "%s: %s\n", archiveName, what.c_str());
+  std::fflush(stderr);
+  std::exit(1);
+}
 
-void SceneNode::releaseMeshes() {}
+}  // namespace
+
+void SceneNode::loadMeshes(const char* archiveName, const char* entryName) {
+  archiveRefs.push_back(archiveName);
+  const ArchiveEntry entry = archiveCache.entry(archiveName, entryName);
+  if (!entry.data)
+    brokenInstall(archiveName, std::string("no mesh entry \"") + entryName + "\"");
+  std::string error;
+  if (!parseMeshEntry(entry.data, entry.size, nullptr, &error))
+    brokenInstall(archiveName, std::string("malformed mesh entry \"") + entryName + "\": " + error);
+
+  const uint8_t* cursor = entry.data;
+  cursor += cursor[0] == 255 ? 5 : 1;
+  const int32_t count = readMeshInt32(cursor);
+  cursor += 4;
+  for (int32_t i = 0; i < count; ++i) {
+    Mesh* mesh = new Mesh;
+    mesh->read(cursor, archiveName);
+    meshes.push_back(mesh);
+  }
+  if (count > 0) meshCount += count;
+  hasMeshes = true;
+}
+
+void SceneNode::drawMeshes() {
+  for (size_t i = 0; i < meshes.size(); ++i) meshes[i]->draw();
+}
+
+void SceneNode::releaseMeshes() {
+  for (size_t i = 0; i < archiveRefs.size(); ++i) archiveCache.release(archiveRefs[i].c_str());
+  for (int32_t i = 0; i < meshCount && static_cast<size_t>(i) < meshes.size(); ++i) delete meshes[i];
+  archiveRefs.clear();
+  meshes.clear();
+  meshCount = 0;
+}

@@ -1,0 +1,15 @@
+// The deferred pass: meshes whose material asks to be drawn after the whole
+// scene are collected during the scene walk, in the order met, and drawn
+// blended without depth writes once both roots have rendered.
+#pragma once
+
+#include <vector>
+
+class Mesh;
+
+// Not owning; every mesh in it belongs to a node rendered this frame.
+extern std::vector<Mesh*> deferredMeshes;
+
+// Draws the list in insertion order with depth writes off, then empties it.
+// Leaves the model-view matrix of the last mesh drawn.
+void flushDeferredMeshes();

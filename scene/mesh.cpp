@@ -1,0 +1,76 @@
+// Mesh: reading one record in place and giving its texture back.
+#include "scene/mesh.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "archive/archive_cache.h"
+#include "dyntex/dynamic_texture_manager.h"
+#include "scene/deferred_meshes.h"
+#include "scene/mesh_entry.h"
+
+namespace {
+
+int32_t takeInt32(const uint8_t*& cursor) {
+  const int32_t v = readMeshInt32(cursor);
+  cursor += 4;
+  return v;
+}
+
+}  // namespace
+
+Mesh::Mesh()
+    : header(nullptr),
+      material(nullptr),
+      savedState(),
+      triangleCount(0),
+      positions(nullptr),
+      normals(nullptr),
+      texCoords(nullptr),
+      textureName(nullptr),
+      texture(0),
+      dynamicTexture(false),
+      modelView() {}
+
+Mesh::~Mesh() {
+  if (textureName) {
+    if (dynamicTexture)
+      dynamicTextureManager.release(textureKey);
+    else
+      archiveCache.releaseTexture(textureKey.c_str(), texture);
+  }
+  // A mesh destroyed between its draw and the flush (its node deleted by
+  // hand mid-frame) must not stay on the list.
+  deferredMeshes.erase(std::remove(deferredMeshes.begin(), deferredMeshes.end(), this), deferredMeshes.end());
+}
+
+void Mesh::read(const uint8_t*& cursor, const char* archiveName) {
+  const int32_t nameSize = takeInt32(cursor);
+  textureName = reinterpret_cast<const char*>(cursor);
+  cursor += nameSize;
+
+  // Only the second character decides; an empty name has none.
+  if (textureName[0] != '\0' && textureName[1] == '#') {
+    textureKey = textureName;
+    texture = dynamicTextureManager.acquire(textureKey);
+    dynamicTexture = true;
+  } else {
+    texture = archiveCache.acquireTexture(archiveName, textureName);
+    textureKey = archiveName;
+    dynamicTexture = false;
+  }
+
+  header = cursor;
+  cursor += kMeshHeaderBlockSize;
+  material = cursor;
+  cursor += kMeshMaterialSize;
+  triangleCount = takeInt32(cursor);
+  cursor += 1;
+  const size_t n = static_cast<size_t>(triangleCount);
+  positions = cursor;
+  cursor += kMeshPositionBytesPerTriangle * n;
+  normals = cursor;
+  cursor += kMeshNormalBytesPerTriangle * n;
+  texCoords = cursor;
+  cursor += kMeshTexCoordBytesPerTriangle * n;
+}

@@ -1,0 +1,76 @@
+// Mesh drawing: the material calls, the opaque path and the deferred path.
+// Material numbers are copied out of the entry on every draw (they are
+// unaligned); the vertex arrays go to GL straight from the entry, at
+// whatever alignment the record gives them, with no copy.
+#include <GL/gl.h>
+
+#include <cstring>
+
+#include "scene/deferred_meshes.h"
+#include "scene/mesh.h"
+
+void Mesh::drawTriangles() const {
+  GLfloat ambient[4], diffuse[4], specular[4], shininess;
+  std::memcpy(ambient, material + kMaterialAmbient, sizeof ambient);
+  std::memcpy(diffuse, material + kMaterialDiffuse, sizeof diffuse);
+  std::memcpy(specular, material + kMaterialSpecular, sizeof specular);
+  std::memcpy(&shininess, material + kMaterialShininess, sizeof shininess);
+
+  glBindTexture(GL_TEXTURE_2D, texture);
+  glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, shininess);
+  glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, specular);
+  glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, diffuse);
+  glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, ambient);
+  glVertexPointer(3, GL_DOUBLE, 0, positions);
+  glNormalPointer(GL_DOUBLE, 0, normals);
+  glTexCoordPointer(2, GL_DOUBLE, 0, texCoords);
+  glDrawArrays(GL_TRIANGLES, 0, 3 * triangleCount);
+}
+
+void Mesh::draw() {
+  glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
+  if (deferred()) {
+    // What a phase-1 frame callback set up (a disabled depth test, say)
+    // travels with the mesh into the deferred pass.
+    savedState[kSavedDepthTest] = glIsEnabled(GL_DEPTH_TEST) == GL_TRUE;
+    savedState[kSavedNormalize] = glIsEnabled(GL_NORMALIZE) == GL_TRUE;
+    savedState[kSavedLighting] = glIsEnabled(GL_LIGHTING) == GL_TRUE;
+    if (savedState[kSavedLighting])
+      for (int i = 0; i < 8; ++i) savedState[kSavedLight0 + i] = glIsEnabled(GL_LIGHT0 + i) == GL_TRUE;
+    deferredMeshes.push_back(this);
+    return;
+  }
+  const bool alpha = alphaTest();
+  if (alpha) glEnable(GL_ALPHA_TEST);
+  drawTriangles();
+  if (alpha) glDisable(GL_ALPHA_TEST);
+}
+
+void Mesh::drawDeferred() {
+  const bool depthOff = !savedState[kSavedDepthTest];
+  const bool normalize = savedState[kSavedNormalize];
+  const bool lighting = savedState[kSavedLighting];
+  const bool alpha = alphaTest();
+
+  if (depthOff) glDisable(GL_DEPTH_TEST);
+  if (normalize) glEnable(GL_NORMALIZE);
+  if (lighting) {
+    glEnable(GL_LIGHTING);
+    for (int i = 0; i < 8; ++i)
+      if (savedState[kSavedLight0 + i]) glEnable(GL_LIGHT0 + i);
+  }
+  if (alpha) glEnable(GL_ALPHA_TEST);
+  glLoadMatrixd(modelView);
+  glEnable(GL_BLEND);
+  drawTriangles();
+
+  if (depthOff) glEnable(GL_DEPTH_TEST);
+  if (normalize) glDisable(GL_NORMALIZE);
+  if (lighting) {
+    glDisable(GL_LIGHTING);
+    for (int i = 0; i < 8; ++i)
+      if (savedState[kSavedLight0 + i]) glDisable(GL_LIGHT0 + i);
+  }
+  if (alpha) glDisable(GL_ALPHA_TEST);
+  glDisable(GL_BLEND);
+}

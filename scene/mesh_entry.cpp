@@ -1,0 +1,70 @@
+// Mesh entry checking. All arithmetic on lengths is done in 64 bits against
+// the bytes that remain, so no stored value can make the walk overflow or
+// leave the entry; a record is at least 150 bytes, so the walk ends after
+// at most size / 150 records whatever the stored mesh count says.
+#include "scene/mesh_entry.h"
+
+#include <cstring>
+
+int32_t readMeshInt32(const uint8_t* p) {
+  const uint32_t v = static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
+                     static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
+  int32_t r;
+  std::memcpy(&r, &v, sizeof r);
+  return r;
+}
+
+namespace {
+
+bool fail(std::string* error, const std::string& reason) {
+  if (error) *error = reason;
+  return false;
+}
+
+std::string pastEnd(const std::string& what, uint32_t size) {
+  return what + " runs past the end of the " + std::to_string(size) + "-byte entry";
+}
+
+}  // namespace
+
+bool parseMeshEntry(const uint8_t* data, uint32_t size, std::vector<MeshRecordInfo>* meshes, std::string* error) {
+  if (meshes) meshes->clear();
+  if (!data) size = 0;
+  uint64_t pos = 0;
+  const uint64_t end = size;
+
+  if (end < 1) return fail(error, pastEnd("the entry header", size));
+  pos = data[0] == 255 ? 5 : 1;
+  if (end < pos + 4) return fail(error, pastEnd("the entry header", size));
+  const int32_t count = readMeshInt32(data + pos);
+  pos += 4;
+
+  for (int32_t i = 0; i < count; ++i) {
+    const std::string record = "record " + std::to_string(static_cast<int64_t>(i) + 1);
+    const uint64_t start = pos;
+    if (end - pos < 4) return fail(error, pastEnd(record, size));
+    const int32_t nameSize = readMeshInt32(data + pos);
+    pos += 4;
+    if (nameSize < 0) return fail(error, record + " has a negative name size (" + std::to_string(nameSize) + ")");
+    if (end - pos < static_cast<uint64_t>(nameSize)) return fail(error, pastEnd(record, size));
+    const void* zero = nameSize > 0 ? std::memchr(data + pos, 0, static_cast<size_t>(nameSize)) : nullptr;
+    if (!zero) return fail(error, record + " has a texture name without its zero byte");
+    const std::string name(reinterpret_cast<const char*>(data + pos));
+    pos += static_cast<uint64_t>(nameSize);
+
+    const uint64_t fixed = kMeshHeaderBlockSize + kMeshMaterialSize + 4 + 1;
+    if (end - pos < fixed) return fail(error, pastEnd(record, size));
+    const int32_t triangles = readMeshInt32(data + pos + kMeshHeaderBlockSize + kMeshMaterialSize);
+    pos += fixed;
+    if (triangles < 0)
+      return fail(error, record + " has a negative triangle count (" + std::to_string(triangles) + ")");
+    const uint64_t arrays = static_cast<uint64_t>(triangles) *
+                            (kMeshPositionBytesPerTriangle + kMeshNormalBytesPerTriangle + kMeshTexCoordBytesPerTriangle);
+    if (end - pos < arrays) return fail(error, pastEnd(record, size));
+    pos += arrays;
+
+    if (meshes) meshes->push_back(MeshRecordInfo{name, triangles, static_cast<uint32_t>(start)});
+  }
+  if (error) error->clear();
+  return true;
+}

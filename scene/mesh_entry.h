@@ -1,0 +1,38 @@
+// Mesh entry checking: walks a whole mesh entry against its size without
+// trusting a single length or count in it, and either lists its records or
+// says in one short phrase what is wrong. The loader runs it before any mesh
+// points into the entry; tools use it to inspect archives.
+//
+// Entry layout (little-endian, nothing aligned): marker byte; when it is
+// 255 four bytes that are skipped; int32 mesh count (0 or less: none); then
+// per mesh: int32 name size L, L bytes of texture name holding its zero
+// byte, 80 header bytes, 60 material bytes, int32 triangle count N, one
+// reserved byte, then 72 N bytes of positions, 72 N of normals and 48 N of
+// texture coordinates.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct MeshRecordInfo {
+  std::string textureName;
+  int32_t triangleCount;
+  uint32_t offset;  // of the record's first byte within the entry
+};
+
+// Fixed parts of a record and sizes per triangle.
+const uint32_t kMeshHeaderBlockSize = 80;
+const uint32_t kMeshMaterialSize = 60;
+const uint32_t kMeshPositionBytesPerTriangle = 72;
+const uint32_t kMeshNormalBytesPerTriangle = 72;
+const uint32_t kMeshTexCoordBytesPerTriangle = 48;
+
+// The little-endian int32 at p, at any alignment.
+int32_t readMeshInt32(const uint8_t* p);
+
+// True for a well-formed entry; meshes (if given) receives one info per
+// record in order. False with *error (if given) set otherwise, e.g.
+// "record 2 runs past the end of the 4096-byte entry"; records are counted
+// from 1. Bytes after the last record are allowed.
+bool parseMeshEntry(const uint8_t* data, uint32_t size, std::vector<MeshRecordInfo>* meshes, std::string* error);
