@@ -1,0 +1,16 @@
+// The settings program's command line, for scripts and administrators:
+// print the settings, set named fields, reset to the defaults.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+// Runs the command line args (without the program name) against the
+// settings file at path (--file overrides it). Returns the exit status: 0
+// done, 1 the file could not be read or written, 2 a usage error, an unknown
+// name or a bad value. On any error the file is left as it was.
+int runConfigCommand(const std::vector<std::string>& args, const std::string& path, std::ostream& out,
+                     std::ostream& err);
+
+void printConfigUsage(std::ostream& out);
