@@ -24,7 +24,7 @@ struct DynamicTextureName {
 const int32_t dynamicTextureMinSize = 2;
 const int32_t dynamicTextureMaxSize = 1024;
 
-// False, leaving *out unspecified, for a kind other than "Plasma" or "Fire"
+// False, with *out partly written, for a kind other than "Plasma" or "Fire"
 // (compared case-sensitively), a missing or unreadable width or height, or a
 // width or height outside dynamicTextureMinSize..dynamicTextureMaxSize.
 bool parseDynamicTextureName(const std::string& name, DynamicTextureName* out);
