@@ -1,0 +1,79 @@
+// Calendar: the node tree of the page and its rebuilding by day.
+#include "calendar/calendar.h"
+
+#include "anim/anim_track.h"
+#include "calendar/calendar_grid.h"
+#include "clock/local_time.h"
+#include "scene/scene_node.h"
+
+int32_t lastPageDay = -1;
+
+static void addEndlessCurve(SceneNode* node, MotionCurve curve, int32_t axis) {
+  node->cues.addCue();
+  AnimTrack track(1, true, 0.0);
+  track.setCurve(curve, axis, 0, 0, 0);
+  node->cues.addCueTrack(track);
+  node->cues.fireCue(0);
+}
+
+static SceneNode* meshNode(const char* entry, double x, double y) {
+  SceneNode* node = new SceneNode;
+  node->loadMeshes("calendar.pak", entry);
+  node->transform.setPosition(x, y, 0);
+  return node;
+}
+
+void buildCalendar(int32_t) {
+  SceneNode* anchor = currentNode;
+  const int32_t language = currentTrack->axis;
+  anchor->addChild(meshNode(language == 0 ? "fon_rus" : "fon", -16, -12));
+
+  SceneNode* holder = new SceneNode;
+  addEndlessCurve(holder, calendarPageCurve, language);
+  anchor->addChild(holder);
+}
+
+void calendarPageCurve(int32_t) {
+  const struct tm* read = readLocalTime();
+  if (!read) return;
+  // The page is built from this one reading, the same day its watcher
+  // compares with, even if the building took past midnight.
+  const struct tm now = *read;
+  if (now.tm_mday == lastPageDay) return;
+  lastPageDay = now.tm_mday;
+  const int32_t language = currentTrack->axis;
+  SceneNode* holder = currentNode;
+
+  SceneNode* page = new SceneNode;
+  addEndlessCurve(page, pageWatchCurve, now.tm_mday);
+  holder->addChild(page);
+
+  CalendarDate date;
+  int32_t grid[calendarCellCount];
+  if (language == 0)
+    fillGridMondayFirst(now, date, grid);
+  else
+    fillGridSundayFirst(now, date, grid);
+
+  page->addChild(meshNode(language == 0 ? "day_rus" : "day", -16, 8));
+  if (date.month >= 0 && date.month < 12) page->addChild(meshNode(monthNameTable[date.month], -16, 16));
+
+  for (int32_t i = 0; i < calendarCellCount; ++i) {
+    const int32_t value = grid[i] >= 0 && grid[i] <= 31 ? grid[i] : 0;
+    const double x = (i % 7 - 5) * 8;
+    const double y = -(i / 7) * 8;
+    SceneNode* cell = new SceneNode;
+    cell->loadMeshes("calendar.pak", dayNameTable[value]);
+    // The highlight goes in just before today's cell, so the number is
+    // drawn over it.
+    if (value != 0 && value == date.day) page->addChild(meshNode("sel", x, y));
+    cell->transform.setPosition(x, y, 0);
+    page->addChild(cell);
+  }
+}
+
+void pageWatchCurve(int32_t) {
+  const struct tm* now = readLocalTime();
+  if (!now) return;
+  if (currentTrack->axis != now->tm_mday) currentNode->expire();
+}

@@ -1,0 +1,9 @@
+// Delayed item: one minute after the overlay root starts animating, the
+// entry "nn" of "main.pak" is added at half scale in the middle of the view,
+// as the last overlay child, over everything else.
+#pragma once
+
+#include <cstdint>
+
+// Endless track of overlayRoot; finishes itself when it adds the item.
+void delayedItemCurve(int32_t userValue);

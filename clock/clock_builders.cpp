@@ -1,0 +1,78 @@
+// Clock builders: the node trees of the analog and digital clocks. Every
+// part carries its own depth-off hook, since a sibling's hook turns the
+// depth test back on after itself; parts are drawn in child order.
+#include "clock/clock_builders.h"
+
+#include "anim/anim_track.h"
+#include "clock/clock_motion.h"
+#include "clock/frame_hooks.h"
+#include "scene/scene_node.h"
+
+// A node with an endless track of `curve` on `axis`, fired at once.
+static void addEndlessCurve(SceneNode* node, MotionCurve curve, int32_t axis) {
+  node->cues.addCue();
+  AnimTrack track(1, true, 0.0);
+  track.setCurve(curve, axis, 0, 0, 0);
+  node->cues.addCueTrack(track);
+  node->cues.fireCue(0);
+}
+
+void buildAnalogClock(int32_t) {
+  SceneNode* anchor = currentNode;
+  anchor->transform.translateBy(-9.3, 9.0, 0);
+
+  SceneNode* dial = new SceneNode;
+  dial->loadMeshes("clock.pak", "ciferblat");
+  dial->addFrameCallback(depthOffCallback, 0);
+  anchor->addChild(dial);
+
+  // Second, minute, hour: the hour hand is drawn last, over the others.
+  static const char* const hands[3] = {"sec", "min", "chas"};
+  for (int32_t i = 0; i < 3; ++i) {
+    SceneNode* hand = new SceneNode;
+    hand->loadMeshes("clock.pak", hands[i]);
+    addEndlessCurve(hand, clockHandCurve, i + 1);
+    hand->addFrameCallback(depthOffCallback, 0);
+    anchor->addChild(hand);
+  }
+}
+
+void buildDigitalClock(int32_t) {
+  SceneNode* anchor = currentNode;
+  const bool twelveHour = currentTrack->axis == 0;
+  anchor->transform.translateBy(-10, 1, 0);
+
+  SceneNode* plate = new SceneNode;
+  if (twelveHour) {
+    // The wider plate leaves room for the am/pm sign on the right.
+    anchor->transform.translateBy(-5.186, 0, 0);
+    plate->loadMeshes("clock.pak", "podlozka_am");
+  } else {
+    plate->loadMeshes("clock.pak", "podlozka");
+  }
+  plate->addFrameCallback(depthOffCallback, 0);
+  anchor->addChild(plate);
+
+  struct Slot {
+    double x;
+    int32_t kind12;
+    int32_t kind24;  // 0: the slot exists in 12-hour form only
+  };
+  static const Slot slots[6] = {
+      {11.432, 8, 0},  // am/pm
+      {-6.483, 6, 1},  // hour tens
+      {-2.498, 7, 2},  // hour units
+      {0.0, 5, 5},     // blinking dot
+      {2.523, 3, 3},   // minute tens
+      {6.466, 4, 4},   // minute units
+  };
+  for (int i = 0; i < 6; ++i) {
+    const int32_t kind = twelveHour ? slots[i].kind12 : slots[i].kind24;
+    if (kind == 0) continue;
+    SceneNode* slot = new SceneNode;
+    slot->transform.setPosition(slots[i].x, 0, 0);
+    addEndlessCurve(slot, digitSlotCurve, kind);
+    slot->addFrameCallback(depthOffCallback, 0);
+    anchor->addChild(slot);
+  }
+}

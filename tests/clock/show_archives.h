@@ -1,0 +1,100 @@
+// Test archives for the show: a temporary folder holding "main.pak",
+// "clock.pak", "calendar.pak" and "utils.pak" (any subset) with every entry
+// the scene loads, each a tagged mesh entry, and archiveCache pointed at it.
+// Header-only, shared by the snow, clock, calendar and app tests.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "archive/archive_cache.h"
+#include "scene/mesh.h"
+#include "scene/scene_node.h"
+#include "support/archive_writer.h"
+
+namespace showarchives {
+
+// A mesh entry of one mesh without triangles whose texture name is
+// "tag:" + the entry's name, so a test can tell from a node's mesh which
+// entry it loaded. No image of that name exists: the texture is 0.
+inline std::vector<uint8_t> taggedMeshEntry(const std::string& entryName) {
+  std::vector<uint8_t> out{0};
+  ArchiveWriter::putU32(&out, 1);  // mesh count
+  const std::string tag = "tag:" + entryName;
+  ArchiveWriter::putU32(&out, static_cast<uint32_t>(tag.size() + 1));
+  out.insert(out.end(), tag.begin(), tag.end());
+  out.push_back(0);
+  out.insert(out.end(), 80 + 60, 0);  // header block, material
+  ArchiveWriter::putU32(&out, 0);     // triangles
+  out.push_back(0);                   // reserved
+  return out;
+}
+
+// The entry a node loaded (its first mesh's tag); "" for a node without
+// meshes.
+inline std::string entryShown(const SceneNode* node) {
+  if (node->meshes.empty() || !node->meshes[0]->textureName) return std::string();
+  const std::string tag = node->meshes[0]->textureName;
+  return tag.compare(0, 4, "tag:") == 0 ? tag.substr(4) : tag;
+}
+
+inline std::vector<std::string> entriesOf(const std::string& archive) {
+  std::vector<std::string> names;
+  if (archive == "main.pak") {
+    names = {"scena", "sn", "nn"};
+  } else if (archive == "clock.pak") {
+    names = {"ciferblat", "sec", "min", "chas", "podlozka", "podlozka_am", "dot", "am", "pm"};
+    for (char c = '0'; c <= '9'; ++c) names.push_back(std::string(1, c));
+  } else if (archive == "calendar.pak") {
+    names = {"fon", "fon_rus", "day", "day_rus", "null", "sel"};
+    for (int m = 1; m <= 12; ++m) names.push_back("m" + std::to_string(m));
+    for (int d = 1; d <= 31; ++d) names.push_back(std::to_string(d));
+  } else if (archive == "utils.pak") {
+    names = {"fps"};
+    for (char c = '0'; c <= '9'; ++c) names.push_back(std::string(1, c));
+  }
+  return names;
+}
+
+// Writes the named archives into a fresh folder and makes it the base path.
+class Folder {
+ public:
+  explicit Folder(const std::vector<std::string>& archives = {"main.pak", "clock.pak", "calendar.pak", "utils.pak"}) {
+    char pattern[] = "/tmp/orvel-show-test.XXXXXX";
+    const char* made = mkdtemp(pattern);
+    if (!made) {
+      ADD_FAILURE() << "no temporary folder";
+      return;
+    }
+    path = std::string(made) + "/";
+    for (const std::string& a : archives) {
+      ArchiveWriter w;
+      for (const std::string& e : entriesOf(a)) w.add(e, taggedMeshEntry(e));
+      w.writeFile(path + a);
+      written.push_back(a);
+    }
+    archiveCache.setBasePath(path.c_str());
+  }
+  ~Folder() {
+    if (path.empty()) return;
+    for (const std::string& a : written) std::remove((path + a).c_str());
+    rmdir(path.c_str());
+  }
+
+  std::string path;
+  std::vector<std::string> written;
+};
+
+// True while archiveCache holds the archive open.
+inline bool isOpen(const char* archive) {
+  for (const std::string& n : archiveCache.names)
+    if (n == archive) return true;
+  return false;
+}
+
+}  // namespace showarchives
