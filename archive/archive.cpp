@@ -5,6 +5,9 @@
 // one-line reason; a missing or unreadable one ends it silently.
 #include "archive/archive.h"
 
+#include <sys/stat.h>
+
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -15,17 +18,18 @@
 
 namespace {
 
-// Reads the whole file; false when it can't be opened, sized or read in full.
+// Reads the whole file; false when it can't be opened, isn't a regular file
+// (a folder reports a bogus size) or can't be read in full.
 bool readWholeFile(const std::string& fileName, std::unique_ptr<uint8_t[]>* bytes, size_t* size) {
   FILE* f = std::fopen(fileName.c_str(), "rb");
   if (!f) return false;
   bool ok = false;
-  long length = -1;
-  if (std::fseek(f, 0, SEEK_END) == 0) length = std::ftell(f);
-  if (length >= 0 && std::fseek(f, 0, SEEK_SET) == 0) {
-    const size_t n = static_cast<size_t>(length);
+  struct stat info;
+  if (fstat(fileno(f), &info) == 0 && S_ISREG(info.st_mode) && info.st_size >= 0 &&
+      static_cast<uint64_t>(info.st_size) <= SIZE_MAX) {
+    const size_t n = static_cast<size_t>(info.st_size);
     bytes->reset(new (std::nothrow) uint8_t[n ? n : 1]);
-    // A short read (a folder, a file cut while we read it) counts as unreadable.
+    // A short read (the file cut while we read it) counts as unreadable.
     if (*bytes && std::fread(bytes->get(), 1, n, f) == n) {
       *size = n;
       ok = true;
