@@ -1,0 +1,100 @@
+// Windows implementation of the platform layer (all but the preview window):
+// the registry, the shell's common application-data folder, starting
+// programs and the C runtime's environment.
+#include "platform/platform.h"
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace platform {
+
+const char pathSeparator = '\\';
+
+std::string programFolder() {
+  std::vector<char> buf(MAX_PATH);
+  for (;;) {
+    DWORD n = GetModuleFileNameA(nullptr, buf.data(), static_cast<DWORD>(buf.size()));
+    if (n == 0) return ".\\";
+    if (n < buf.size()) {
+      std::string path(buf.data(), n);
+      size_t cut = path.find_last_of("\\/");
+      return cut == std::string::npos ? std::string(".\\") : path.substr(0, cut + 1);
+    }
+    // Truncated: long paths need a bigger buffer.
+    if (buf.size() >= 32768) return ".\\";
+    buf.resize(buf.size() * 2);
+  }
+}
+
+// Install folders are short; a value past this is not one.
+static const DWORD maxRegistryText = 32768;
+
+bool readRegistryText(const char* subKey, const char* valueName, std::string& out) {
+  HKEY key;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, subKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return false;
+  bool ok = false;
+  DWORD type = REG_SZ, size = 0;
+  // The first query gives the byte size, the second the data. A value that
+  // grew in between, or that is not text, is not taken.
+  if (RegQueryValueExA(key, valueName, nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
+      (type == REG_SZ || type == REG_EXPAND_SZ) && size > 0 && size <= maxRegistryText) {
+    std::vector<char> buf(size + 1, '\0');  // registry text need not end with NUL
+    DWORD got = size;
+    if (RegQueryValueExA(key, valueName, nullptr, &type, reinterpret_cast<BYTE*>(buf.data()), &got) ==
+            ERROR_SUCCESS &&
+        got <= size && (type == REG_SZ || type == REG_EXPAND_SZ)) {
+      std::string text(buf.data(), strnlen(buf.data(), got));
+      if (type == REG_EXPAND_SZ) {
+        std::vector<char> expanded(maxRegistryText);
+        DWORD n = ExpandEnvironmentStringsA(text.c_str(), expanded.data(), maxRegistryText);
+        if (n > 0 && n <= maxRegistryText) text = expanded.data();
+      }
+      out = text;
+      ok = true;
+    }
+  }
+  RegCloseKey(key);
+  return ok;
+}
+
+std::string commonAppDataFolder() {
+  char buf[MAX_PATH + 1] = {0};
+  if (FAILED(SHGetFolderPathA(nullptr, CSIDL_COMMON_APPDATA | CSIDL_FLAG_CREATE, nullptr,
+                              SHGFP_TYPE_CURRENT, buf)))
+    return ".";
+  std::string folder(buf);
+  while (folder.size() > 3 && (folder.back() == '\\' || folder.back() == '/')) folder.pop_back();
+  return folder;
+}
+
+std::string programFileName(const std::string& windowsName) { return windowsName; }
+
+bool startProgram(const std::string& path, const std::string& workingFolder, bool wait) {
+  // The command line is the quoted path alone. Without one, Windows uses the
+  // bare path, and the started program would take the words after a space
+  // in its folder name for its command line (a folder "My Screensavers"
+  // would start it in the configure mode).
+  std::string line = "\"" + path + "\"";
+  std::vector<char> lineBuf(line.begin(), line.end());
+  lineBuf.push_back('\0');
+  STARTUPINFOA startup;
+  std::memset(&startup, 0, sizeof startup);
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info;
+  std::memset(&info, 0, sizeof info);
+  if (!CreateProcessA(path.c_str(), lineBuf.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup, &info))
+    return false;
+  if (wait) WaitForSingleObject(info.hProcess, INFINITE);
+  CloseHandle(info.hThread);
+  CloseHandle(info.hProcess);
+  return true;
+}
+
+void putEnvironment(const char* assignment) { _putenv(assignment); }
+
+}  // namespace platform

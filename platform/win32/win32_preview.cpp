@@ -1,0 +1,81 @@
+// Windows preview window: a child of the screensaver dialog's preview area,
+// painted with SetPixelV by the shared paint code on every WM_PAINT. The mode
+// ends when the dialog destroys the window (or its parent).
+#include <windows.h>
+
+#include "platform/platform.h"
+
+namespace {
+
+int previewWidth = 0;
+int previewHeight = 0;
+HWND previewWindow = nullptr;
+platform::PreviewPaint previewPaint = nullptr;
+
+void setPixelV(void* context, int x, int y, unsigned char r, unsigned char g, unsigned char b) {
+  SetPixelV(static_cast<HDC>(context), x, y, RGB(r, g, b));
+}
+
+LRESULT CALLBACK previewWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(window, &paint);
+      if (dc && previewPaint) previewPaint(previewWidth, previewHeight, setPixelV, dc);
+      EndPaint(window, &paint);
+      return 0;
+    }
+    default:
+      return DefWindowProcA(window, message, wParam, lParam);
+  }
+}
+
+}  // namespace
+
+namespace platform {
+
+int runPreviewWindow(void* instance, long long parentHandle, PreviewPaint paint) {
+  HINSTANCE module = instance ? static_cast<HINSTANCE>(instance) : GetModuleHandleA(nullptr);
+  HWND parent = reinterpret_cast<HWND>(static_cast<intptr_t>(parentHandle));
+  // A handle that names no window leaves nothing to paint into.
+  if (!parent || !IsWindow(parent)) return 0;
+  previewPaint = paint;
+
+  WNDCLASSEXA windowClass;
+  ZeroMemory(&windowClass, sizeof windowClass);
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.style = CS_DBLCLKS;
+  windowClass.lpfnWndProc = previewWindowProc;
+  windowClass.hInstance = module;
+  windowClass.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+  windowClass.hIconSm = LoadIconA(nullptr, IDI_APPLICATION);
+  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<intptr_t>(COLOR_SCROLLBAR + 1));
+  windowClass.lpszClassName = "Quorvant";
+  if (!RegisterClassExA(&windowClass)) return 0;
+
+  RECT client;
+  if (!GetClientRect(parent, &client)) return 0;
+  previewWidth = client.right - client.left;
+  previewHeight = client.bottom - client.top;
+
+  previewWindow = CreateWindowExA(0, "Quorvant", "Quorvant", WS_CHILD | WS_VISIBLE, 0, 0, previewWidth,
+                                  previewHeight, parent, nullptr, module, nullptr);
+  if (!previewWindow) return 0;
+  UpdateWindow(previewWindow);
+
+  // GetMessage answers -1 on failure; only a positive answer is a message.
+  MSG message;
+  ZeroMemory(&message, sizeof message);
+  BOOL got;
+  while ((got = GetMessageA(&message, nullptr, 0, 0)) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  return got < 0 ? 0 : static_cast<int>(message.wParam);
+}
+
+}  // namespace platform
