@@ -56,7 +56,9 @@ Archive::Archive(const std::string& fileName) {
   size_t errorOffset = 0;
   if (!parseArchive(file.get(), fileSize, &records, &error, &errorOffset)) {
     file.reset();  // nothing may be left behind for the leak checker at exit
-    std::fprintf(stderr, "%s: malformed archive at byte %zu: %s\n", fileName.c_str(), errorOffset, error.c_str());
+    const std::string line =
+        fileName + ": malformed archive at byte " + std::to_string(errorOffset) + ": " + error + "\n";
+    std::fputs(line.c_str(), stderr);
     std::exit(1);
   }
 
