@@ -1,0 +1,53 @@
+// The asset generator: writes "main.pak", "utils.pak", "clock.pak",
+// "calendar.pak" and "preview.ppk" into the folder given on the command
+// line, entirely from code, and refuses to finish if the landscape would
+// let the black background show at 4:3 or 16:9 at any turn of the valley.
+#include <chrono>
+#include <cstdio>
+#include <exception>
+#include <string>
+
+#include "main_art.h"
+#include "overlay_art.h"
+#include "pak_writer.h"
+#include "preview_picture.h"
+
+static double secondsSince(std::chrono::steady_clock::time_point t) {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - t).count();
+}
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
+    return 2;
+  }
+  std::string dir = std::string(argv[1]) + "/";
+  auto start = std::chrono::steady_clock::now();
+  try {
+    ArtArchive mainPak, utils, clock, calendar;
+    buildMainArchive(mainPak);
+    buildUtilsArchive(utils);
+    buildClockArchive(clock);
+    buildCalendarArchive(calendar);
+    for (auto [w, h] : {std::pair{160, 120}, std::pair{192, 108}}) {
+      double angle = 0;
+      int gaps = worstUncovered(mainPak, w, h, 10, &angle);
+      if (gaps > 0) {
+        std::fprintf(stderr, "generator: the landscape leaves %d of %d pixels empty at %dx%d, turn %.1f\n", gaps,
+                     w * h, w, h, angle);
+        return 1;
+      }
+    }
+    mainPak.pak.save(dir + "main.pak");
+    utils.pak.save(dir + "utils.pak");
+    clock.pak.save(dir + "clock.pak");
+    calendar.pak.save(dir + "calendar.pak");
+    saveFile(dir + "preview.ppk", renderPreview(mainPak, 215));
+    std::printf("generator: scena has %d triangles; archives written to %s in %.2f s\n",
+                mainPak.meshes.at("scena").triangleCount(), dir.c_str(), secondsSince(start));
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "generator: %s\n", e.what());
+    return 1;
+  }
+  return 0;
+}

@@ -1,0 +1,47 @@
+// Archive container writing (see pak_writer.h).
+#include "pak_writer.h"
+
+#include <cstdio>
+#include <fstream>
+#include <stdexcept>
+
+static void putU32(std::vector<uint8_t>& out, uint32_t v) {
+  for (int i = 0; i < 4; ++i) out.push_back(uint8_t(v >> (8 * i)));
+}
+
+void PakWriter::add(const std::string& name, const std::vector<uint8_t>& data) {
+  if (name.empty() || name.size() > 127) throw std::runtime_error("bad entry name: " + name);
+  if (has(name)) throw std::runtime_error("duplicate entry: " + name);
+  names.push_back(name);
+  blobs.push_back(data);
+}
+
+bool PakWriter::has(const std::string& name) const {
+  for (const std::string& n : names)
+    if (n == name) return true;
+  return false;
+}
+
+std::vector<uint8_t> PakWriter::bytes() const {
+  std::vector<uint8_t> out;
+  putU32(out, uint32_t(names.size()));
+  for (size_t i = 0; i < names.size(); ++i) {
+    out.push_back(uint8_t(names[i].size()));
+    out.insert(out.end(), names[i].begin(), names[i].end());
+    putU32(out, uint32_t(blobs[i].size()));
+    out.insert(out.end(), blobs[i].begin(), blobs[i].end());
+  }
+  return out;
+}
+
+void PakWriter::save(const std::string& path) const { saveFile(path, bytes()); }
+
+void saveFile(const std::string& path, const std::vector<uint8_t>& bytes) {
+  std::string tmp = path + ".tmp";
+  {
+    std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    if (!out) throw std::runtime_error("cannot write " + tmp);
+  }
+  if (std::rename(tmp.c_str(), path.c_str()) != 0) throw std::runtime_error("cannot write " + path);
+}
