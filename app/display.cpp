@@ -4,6 +4,7 @@
 #include <GL/gl.h>
 #include <SDL/SDL.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -26,6 +27,10 @@ void Display::open(int w, int h, int d) {
     SDL_Quit();
     exit(1);
   }
+  // SDL turns SIGINT and SIGTERM into a quit event, which the show ignores
+  // like any close request; a terminate signal must still end the process.
+  signal(SIGINT, SIG_DFL);
+  signal(SIGTERM, SIG_DFL);
   const SDL_VideoInfo* info = SDL_GetVideoInfo();
   if (w == 0 && h == 0 && d == 0) {
     width = info->current_w;

@@ -7,6 +7,7 @@
 #include "anim/animator.h"
 #include "app/scene_setup.h"
 #include "app/settings.h"
+#include "dyntex/dynamic_texture_manager.h"
 #include "scene/deferred_meshes.h"
 #include "scene/scene_node.h"
 
@@ -51,6 +52,8 @@ void renderFrame() {
   glFogf(GL_FOG_END, 20.0f);
   glEnable(GL_FOG);
 
+  // Procedural textures move with the frame clock.
+  dynamicTextureManager.updateAll();
   sceneRoot->render();
   glDisable(GL_FOG);
   overlayRoot->render();

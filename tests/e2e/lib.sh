@@ -16,7 +16,7 @@ FAILURES=0
 
 cleanup() {
   [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
-  pkill -P $$ 2>/dev/null
+  pkill -KILL -P $$ 2>/dev/null
   rm -rf "$WORK"
 }
 trap cleanup EXIT
