@@ -1,6 +1,6 @@
-// "utils.pak": the frame-rate label, ending left of its origin, on a plate
-// that also spans the three digit places to its right (x 0.5 to 4.5), and
-// the digits, 1.2 wide and 2 high from their origin.
+// "utils.pak": the frame-rate label on its plate, ending left of its origin
+// (the digits stand at x = 0.5, 1.9 and 3.3), and the digits, 1.2 wide and
+// 2 high from their origin, with a strong dark halo of their own.
 #include <string>
 
 #include "overlay_art.h"
@@ -9,14 +9,14 @@ using namespace overlay;
 
 void buildUtilsArchive(ArtArchive& pak) {
   Font bold(fontPath("DejaVuSansCondensed-Bold.ttf"));
-  Canvas label(-5.3, -0.5, 4.9, 2.5, 256, 64);
-  label.roundRect(-5.25, -0.45, 4.85, 2.45, 0.7, glass);
-  label.text(bold, "FPS", 1.9, -0.35, 1.0, Anchor::Right, true, text(0.2, rgba(0.8, 0.88, 1.0, 1)));
+  Canvas label(-4.9, -0.3, -0.1, 2.3, 128, 64);
+  label.roundRect(-4.85, -0.25, -0.15, 2.25, 0.6, glass);
+  label.text(bold, "FPS", 1.9, -2.5, 1.0, Anchor::Centre, true, text(0.2, rgba(0.8, 0.88, 1.0, 1)));
   pak.addCanvasMesh("fps", "fps.png", label);
   for (int d = 0; d <= 9; ++d) {
     Canvas c(0, 0, 1.2, 2, 64, 128);
     std::string name(1, char('0' + d));
-    c.text(bold, name, 2.3, 0.6, 1.0, Anchor::Centre, true, text(0.18));
+    c.text(bold, name, 2.3, 0.6, 1.0, Anchor::Centre, true, TextStyle{ink, rgba(0, 0.02, 0.08, 0.95), 0.28});
     pak.addCanvasMesh(name, "fps" + name + ".png", c);
   }
 }
