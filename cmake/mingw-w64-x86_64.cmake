@@ -1,12 +1,14 @@
-# Cross-compiling for 64-bit Windows with Debian's mingw-w64 (win32 threads).
+# Cross-compiling for 64-bit Windows with Debian's mingw-w64. The compilers
+# with POSIX threads give std::mutex, which GoogleTest needs; winpthread is
+# linked statically like the rest of the runtime.
 # The Windows libraries (SDL 1.2, libpng, zlib) are found under
 # ORVEL_WIN_PREFIX, where scripts/build-windows builds them.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(ORVEL_WIN_HOST x86_64-w64-mingw32)
 
-set(CMAKE_C_COMPILER ${ORVEL_WIN_HOST}-gcc)
-set(CMAKE_CXX_COMPILER ${ORVEL_WIN_HOST}-g++)
+set(CMAKE_C_COMPILER ${ORVEL_WIN_HOST}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${ORVEL_WIN_HOST}-g++-posix)
 set(CMAKE_RC_COMPILER ${ORVEL_WIN_HOST}-windres)
 set(CMAKE_AR ${ORVEL_WIN_HOST}-ar)
 set(CMAKE_RANLIB ${ORVEL_WIN_HOST}-ranlib)

@@ -23,7 +23,7 @@ target_include_directories(orvel_win32_deps INTERFACE
 # GL calls bind to plain symbols: opengl32's in the show, the recorder's in
 # the unit tests.
 target_compile_definitions(orvel_win32_deps INTERFACE
-  _GDI32_ WINGDIAPI= WINAPI=__stdcall APIENTRY=WINAPI CALLBACK=__stdcall NOMINMAX WIN32_LEAN_AND_MEAN)
+  _GDI32_ WINGDIAPI= WINAPI=__stdcall APIENTRY=WINAPI GLAPIENTRY=APIENTRY CALLBACK=__stdcall NOMINMAX WIN32_LEAN_AND_MEAN)
 target_link_libraries(orvel_win32_deps INTERFACE
   ${ORVEL_WIN_LIB_SDL} ${ORVEL_WIN_LIB_png16} ${ORVEL_WIN_LIB_z}
   user32 gdi32 winmm advapi32 shell32 ole32 uuid version imm32)

@@ -2,6 +2,10 @@
 // libpng into a packed 32-bit surface with the bytes red, green, blue, alpha.
 // Every PNG layout (palette, grey, 16-bit, interlaced, with or without
 // transparency) comes out in that one form, which is what textures take.
+// Where SDL_image would give a colour key (one transparent palette entry or
+// a transparent RGB or grey value), keyed pixels come out clear black, as
+// the key's conversion gives them on Linux. BMP goes to SDL's own reader, as
+// SDL_image tells formats by their bytes rather than by name.
 #include <SDL/SDL_image.h>
 
 #include <png.h>
@@ -37,12 +41,30 @@ struct Decode {
   png_bytep* rows = nullptr;
 };
 
-SDL_Surface* decode(SDL_RWops* src) {
-  png_byte signature[8];
-  if (SDL_RWread(src, signature, 1, 8) != 8 || png_sig_cmp(signature, 0, 8) != 0) {
-    SDL_SetError("not a PNG image");
-    return nullptr;
+// True when SDL_image would turn the tRNS chunk into a colour key.
+bool keyedTransparency(png_structp png, png_infop info, int colour) {
+  png_bytep alpha = nullptr;
+  int count = 0;
+  png_color_16p value = nullptr;
+  if (!png_get_valid(png, info, PNG_INFO_tRNS) || !png_get_tRNS(png, info, &alpha, &count, &value)) return false;
+  if (colour != PNG_COLOR_TYPE_PALETTE) return true;
+  int clear = 0;
+  for (int i = 0; i < count; ++i) {
+    if (alpha[i] == 0) ++clear;
+    else if (alpha[i] != 255) return false;
   }
+  return clear == 1;
+}
+
+void clearKeyedPixels(SDL_Surface* surface) {
+  for (int y = 0; y < surface->h; ++y) {
+    Uint8* p = static_cast<Uint8*>(surface->pixels) + static_cast<size_t>(surface->pitch) * y;
+    for (int x = 0; x < surface->w; ++x, p += 4)
+      if (p[3] == 0) p[0] = p[1] = p[2] = 0;
+  }
+}
+
+SDL_Surface* decodePng(SDL_RWops* src) {
   Decode d;
   d.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, reportError, ignoreWarning);
   if (!d.png) return nullptr;
@@ -67,6 +89,7 @@ SDL_Surface* decode(SDL_RWops* src) {
   png_uint_32 width, height;
   int depth, colour, interlace;
   png_get_IHDR(d.png, d.info, &width, &height, &depth, &colour, &interlace, nullptr, nullptr);
+  const bool keyed = keyedTransparency(d.png, d.info, colour);
   if (colour == PNG_COLOR_TYPE_PALETTE) png_set_palette_to_rgb(d.png);
   if (colour == PNG_COLOR_TYPE_GRAY && depth < 8) png_set_expand_gray_1_2_4_to_8(d.png);
   if (png_get_valid(d.png, d.info, PNG_INFO_tRNS)) png_set_tRNS_to_alpha(d.png);
@@ -90,7 +113,19 @@ SDL_Surface* decode(SDL_RWops* src) {
   SDL_Surface* done = d.surface;
   delete[] d.rows;
   png_destroy_read_struct(&d.png, &d.info, nullptr);
+  if (keyed) clearKeyedPixels(done);
   return done;
+}
+
+SDL_Surface* decode(SDL_RWops* src) {
+  const int start = SDL_RWtell(src);
+  png_byte signature[8];
+  const bool whole = SDL_RWread(src, signature, 1, 8) == 8;
+  if (whole && png_sig_cmp(signature, 0, 8) == 0) return decodePng(src);
+  if (whole && signature[0] == 'B' && signature[1] == 'M' && SDL_RWseek(src, start, RW_SEEK_SET) == start)
+    return SDL_LoadBMP_RW(src, 0);
+  SDL_SetError("not a PNG or BMP image");
+  return nullptr;
 }
 
 }  // namespace
