@@ -1,0 +1,200 @@
+#!/usr/bin/env bash
+# Preview mode end to end: "Orvel Kite" /p <window id> paints into a parent
+# window made by a test helper, in a virtual X server. The pictures are
+# written here (24-bit BMPs from ImageMagick) into a private copy of the
+# install folder; the real "preview.ppk" is checked too when dist/ has one.
+source "$(dirname "$0")/lib.sh" "$@"
+
+HELPER="$BUILD/tests/preview_parent"
+APP="$WORK/app"
+mkdir -p "$APP"
+cp "$SHOW" "$APP/"
+PREVIEW="$APP/Orvel Kite"
+PARENT_X=20
+PARENT_Y=30
+start_xvfb 640x480
+
+# picture WIDTH HEIGHT FILE: a 24-bit BMP whose pixels all differ.
+picture() {
+  convert -size "$1x$2" xc:black -channel R -fx 'i/w' -channel G -fx 'j/h' \
+    -channel B -fx '((i*7+j*3)%16)/15' +channel -type TrueColor "BMP3:$3"
+}
+
+# start_parent WIDTH HEIGHT [--input-only]: the dialog's stand-in window at
+# (PARENT_X, PARENT_Y); PARENT_ID is its id. Fed through a fifo on fd 5.
+start_parent() {
+  local fifo="$WORK/parent.ctl" i
+  rm -f "$fifo" "$WORK/parent.out"
+  mkfifo "$fifo"
+  "$HELPER" "$1" "$2" "$PARENT_X" "$PARENT_Y" ${3:-} <"$fifo" >"$WORK/parent.out" 2>>"$WORK/show.err" &
+  PARENT_PID=$!
+  exec 5>"$fifo"
+  PARENT_ID=""
+  for ((i = 0; i < 50; i++)); do
+    PARENT_ID=$(head -1 "$WORK/parent.out" 2>/dev/null)
+    [ -n "$PARENT_ID" ] && break
+    sleep 0.1
+  done
+}
+
+# end_parent: closes the helper's input; it exits and its window goes.
+end_parent() {
+  exec 5>&-
+  wait "$PARENT_PID" 2>/dev/null
+}
+
+# start_preview: the preview into PARENT_ID; PREVIEW_PID is set. Returns
+# once the parent's top-left pixel is no longer the helper's magenta.
+start_preview() {
+  "$PREVIEW" /p "$PARENT_ID" >>"$WORK/show.out" 2>>"$WORK/show.err" 5>&- 6>&- &
+  PREVIEW_PID=$!
+  local i
+  for ((i = 0; i < 50; i++)); do
+    sleep 0.1
+    [ "$(pixel "$(shot preview-wait)" $PARENT_X $PARENT_Y)" != "255,0,255" ] && break
+  done
+  sleep 0.3
+}
+
+# crop SHOT W H [X Y]: part of a screenshot, relative to the parent.
+crop() {
+  convert "$1" -crop "$2x$3+$((PARENT_X + ${4:-0}))+$((PARENT_Y + ${5:-0}))" +repage "$WORK/crop.png"
+  echo "$WORK/crop.png"
+}
+
+# await PID SECONDS: sets STATUS to the exit status, or "running". Runs in
+# this shell: only the shell that started a process can wait for it.
+await() {
+  local i
+  STATUS=running
+  for ((i = 0; i < $2 * 10; i++)); do
+    if ! kill -0 "$1" 2>/dev/null; then
+      wait "$1"
+      STATUS=$?
+      return
+    fi
+    sleep 0.1
+  done
+}
+
+same_pixels() {  # same_pixels A B: no pixel differs
+  [ "$(compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1)" = "0" ]
+}
+
+all_black() {  # all_black IMAGE: its brightest channel value is 0
+  [ "$(convert "$1" -format '%[fx:int(255*maxima)]' info:)" = "0" ]
+}
+
+picture 152 112 "$APP/preview.ppk"
+picture 152 112 "$WORK/expected.bmp"
+
+# A magenta backdrop under everything, so that the edge of a black preview
+# shows against it.
+PARENT_X=0 PARENT_Y=0
+start_parent 640 480
+BACKDROP_FD_PID=$PARENT_PID
+exec 6>&5 5>&-
+PARENT_X=20 PARENT_Y=30
+
+# 152 wide: the picture, pixel for pixel; destroying the parent ends it.
+start_parent 152 112
+start_preview
+s=$(shot preview-152x112)
+check "a parent 152 wide shows the picture" same_pixels "$(crop "$s" 152 112)" "$WORK/expected.bmp"
+# Another window over it and away again: the exposed area is painted anew.
+"$HELPER" 100 100 60 70 </dev/null >/dev/null 2>&1 5>&- 6>&-
+sleep 0.5
+s=$(shot preview-exposed)
+check "an exposed preview is painted again" same_pixels "$(crop "$s" 152 112)" "$WORK/expected.bmp"
+echo destroy >&5
+await "$PREVIEW_PID" 5
+check "destroying the parent ends the preview with status 0" [ "$STATUS" = 0 ]
+end_parent
+
+# Any other width: black over exactly the parent's area.
+start_parent 200 150
+start_preview
+s=$(shot preview-200x150)
+check "a parent 200 wide is black all over" all_black "$(crop "$s" 200 150)"
+check "the black ends at the parent's edge" [ "$(pixel "$s" $((PARENT_X + 200)) $((PARENT_Y + 150)))" = "255,0,255" ]
+end_parent  # the helper's exit destroys the parent too
+await "$PREVIEW_PID" 5
+check "a parent gone with its program ends the preview with status 0" [ "$STATUS" = 0 ]
+
+# The picture keeps its own size in a taller and in a shorter window.
+start_parent 152 200
+start_preview
+s=$(shot preview-152x200)
+check "a taller parent shows the picture at its own size" same_pixels "$(crop "$s" 152 112)" "$WORK/expected.bmp"
+check "below the picture the preview is black" all_black "$(crop "$s" 152 88 0 112)"
+end_parent
+await "$PREVIEW_PID" 5
+start_parent 152 60
+start_preview
+s=$(shot preview-152x60)
+convert "$WORK/expected.bmp" -crop 152x60+0+0 +repage "$WORK/expected-top.png"
+check "a shorter parent shows the picture's top rows" same_pixels "$(crop "$s" 152 60)" "$WORK/expected-top.png"
+check "nothing is drawn below a shorter parent" [ "$(pixel "$s" $PARENT_X $((PARENT_Y + 60)))" = "255,0,255" ]
+end_parent
+await "$PREVIEW_PID" 5
+
+# A picture whose rows are not a whole number of words (101 x 3 bytes).
+picture 101 50 "$APP/preview.ppk"
+picture 101 50 "$WORK/odd.bmp"
+start_parent 152 112
+start_preview
+s=$(shot preview-odd-width)
+check "a picture 101 wide is drawn straight" same_pixels "$(crop "$s" 101 50)" "$WORK/odd.bmp"
+check "beside a small picture the preview is black" all_black "$(crop "$s" 51 112 101 0)"
+end_parent
+await "$PREVIEW_PID" 5
+
+# No picture at all, and one that is not 24-bit: black.
+rm -f "$APP/preview.ppk"
+start_parent 152 112
+start_preview
+check "a missing picture paints black" all_black "$(crop "$(shot preview-missing)" 152 112)"
+end_parent
+await "$PREVIEW_PID" 5
+convert -size 152x112 xc:gray50 -type Palette "BMP3:$APP/preview.ppk"
+start_parent 152 112
+start_preview
+check "a picture with a palette paints black" all_black "$(crop "$(shot preview-palette)" 152 112)"
+end_parent
+await "$PREVIEW_PID" 5
+
+# Handles that name no usable window end the mode with status 0: none, a
+# number no window has, one too large for an id, a negative one, a window
+# that has just been destroyed, and one that cannot hold a picture.
+bad_handle() {
+  "$PREVIEW" /p $1 >>"$WORK/show.out" 2>>"$WORK/show.err" 5>&- 6>&- &
+  await $! 5
+  check "the handle \"$1\" ($2) ends the preview with status 0" [ "$STATUS" = 0 ]
+}
+for handle in "" 12345 99999999999 -5; do bad_handle "$handle" "no window"; done
+start_parent 152 112
+echo destroy >&5
+sleep 0.3
+bad_handle "$PARENT_ID" "destroyed"
+end_parent
+start_parent 152 112 --input-only
+bad_handle "$PARENT_ID" "input only"
+end_parent
+
+# The generated picture, when the build has made it.
+if [ -f "$DIST/preview.ppk" ]; then
+  cp "$DIST/preview.ppk" "$APP/preview.ppk"
+  read -r w h < <(identify -format '%w %h' "$APP/preview.ppk")
+  convert "$APP/preview.ppk" "$WORK/real.png"
+  start_parent 152 "$h"
+  start_preview
+  s=$(shot preview-real)
+  check "the installed preview.ppk is shown" same_pixels "$(crop "$s" "$w" "$h")" "$WORK/real.png"
+  end_parent
+  await "$PREVIEW_PID" 5
+else
+  echo "note: $DIST/preview.ppk is not built yet; only the test pictures were checked"
+fi
+exec 6>&-
+wait "$BACKDROP_FD_PID" 2>/dev/null
+finish
