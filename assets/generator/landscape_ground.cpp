@@ -151,8 +151,9 @@ Image Landscape::bakeGround() const {
       if (p < 1.0) {
         double streak = 0.5 + 0.5 * ice.fractal(x / 9 + y / 30, y / 2.2, 4);
         Color ic = mixc(iceClear, iceWhite, smoothstep(0.3, 1.0, p) * 0.8 + streak * 0.35);
-        double crack = std::fabs(ice.fractal(x / 5, y / 5, 3));
-        if (crack < 0.025) ic = mixc(ic, rgba(0.9, 0.95, 1.0), (0.025 - crack) / 0.025 * 0.6);
+        // Pale bands where the ice froze in layers.
+        double band = std::fabs(ice.fractal(x / 14, y / 14, 2));
+        ic = mixc(ic, rgba(0.85, 0.92, 0.98), (1 - smoothstep(0.0, 0.12, band)) * 0.35);
         double dust = smoothstep(0.72, 1.0, p + 0.15 * drift.fractal(x / 2.5, y / 2.5, 2));
         ic = mixc(ic, c, dust);
         c = mixc(ic, scale(ic, 0.82), shade * 0.6);

@@ -50,15 +50,15 @@ static void buildGreeting(ArtArchive& pak) {
   TextStyle title{rgba(1.0, 0.95, 0.82, 0.96), rgba(0.0, 0.02, 0.1, 0.6), 1.6};
   TextStyle sub{rgba(0.85, 0.9, 1.0, 0.92), rgba(0.0, 0.02, 0.1, 0.55), 1.2};
   double em = 19;
-  while (c.textWidth(serifBold, "Happy New Year!", em) > 112) em -= 0.5;
+  while (c.textWidth(serifBold, "Happy New Year!", em) > 100) em -= 0.5;
   c.text(serifBold, "Happy New Year!", em, 0, 4.5, Anchor::Centre, true, title);
   c.text(serif, "С Новым годом!", 11, 0, -12.5, Anchor::Centre, true, sub);
   // Small crystals at the ends of a gold rule between the lines.
   const Color gold = rgba(1.0, 0.84, 0.5, 0.8);
   c.capsule(-40, -4.8, -8, -4.8, 0.18, gold);
   c.capsule(8, -4.8, 40, -4.8, 0.18, gold);
-  for (double cx : {-57.0, 0.0, 57.0}) {
-    double cy = cx == 0 ? -4.8 : 0, r = cx == 0 ? 2.6 : 5.0;
+  for (double cx : {-58.5, 0.0, 58.5}) {
+    double cy = cx == 0 ? -4.8 : 0, r = cx == 0 ? 2.6 : 4.2;
     for (int k = 0; k < 6; ++k) {
       double a = k * M_PI / 3;
       c.capsule(cx, cy, cx + std::sin(a) * r, cy + std::cos(a) * r, r * 0.07, gold);
