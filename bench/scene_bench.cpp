@@ -1,0 +1,157 @@
+// One frame of the whole show with the GL recorder as a null driver, so
+// only our own work is timed: the scene set-up of the default settings over
+// the generated archives, run at 16 ms frames into the steady state of the
+// snowfall (about 530 flakes), and again with a denser benchmark-only
+// emitter for 2x, 4x and 8x the flakes. Reports microseconds per frame and
+// per flake. Archives: $ORVEL_DIST, else the dist/ folder beside bench/.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <GL/gl.h>
+
+#include <climits>
+#include <cstdlib>
+#include <string>
+
+#include "anim/animator.h"
+#include "app/display.h"
+#include "app/scene_setup.h"
+#include "app/settings.h"
+#include "archive/archive_cache.h"
+#include "dyntex/dynamic_texture_manager.h"
+#include "scene/deferred_meshes.h"
+#include "scene/scene_node.h"
+#include "snow/snowfall.h"
+#include "support/gl_recorder.h"
+
+namespace {
+
+std::string distFolder() {
+  if (const char* env = getenv("ORVEL_DIST")) return std::string(env) + "/";
+  char exe[PATH_MAX];
+  const ssize_t n = readlink("/proc/self/exe", exe, sizeof exe - 1);
+  if (n <= 0) return "dist/";
+  std::string path(exe, static_cast<size_t>(n));
+  path = path.substr(0, path.rfind('/'));         // .../bench
+  return path.substr(0, path.rfind('/')) + "/dist/";  // .../dist/
+}
+
+bool haveArchives(const std::string& dir) {
+  for (const char* a : {"main.pak", "utils.pak", "clock.pak", "calendar.pak"})
+    if (access((dir + a).c_str(), R_OK) != 0) return false;
+  return true;
+}
+
+// Flakes per 30 ms of the benchmark emitter.
+int flakeFactor = 1;
+
+// The emitter's step with the interval divided by flakeFactor.
+void denseSnowfallStep(int32_t) {
+  double e = currentTrack->elapsed;
+  const int32_t n = snowSpawnCount(e, snowSpawnInterval(snowDensity) / flakeFactor);
+  currentTrack->elapsed = e;
+  SceneNode* emitter = currentNode;
+  for (int32_t i = 0; i < n; ++i) emitter->addChild(buildFlake());
+}
+
+SceneNode* emitterNode() { return sceneRoot->children[0]->children[0]->children[0]; }
+
+// The frame of the main loop without the clock read and the swap.
+void frame(bool textures) {
+  frameTick += 16;
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  glLoadIdentity();
+  glTranslatef(0, 0, -100);
+  glEnable(GL_FOG);
+  if (textures) dynamicTextureManager.updateAll();
+  sceneRoot->render();
+  glDisable(GL_FOG);
+  overlayRoot->render();
+  flushDeferredMeshes();
+}
+
+// Builds the default scene, switches the emitter to the dense step and runs
+// 20 s of frames, past a whole flake lifetime.
+bool setUp(benchmark::State& state, int factor) {
+  const std::string dir = distFolder();
+  if (!haveArchives(dir)) {
+    state.SkipWithError(("no archives in " + dir + " (set ORVEL_DIST)").c_str());
+    return false;
+  }
+  glrec::reset();
+  glrec::setLogging(false);
+  archiveCache.setBasePath(dir.c_str());
+  display = new Display;
+  display->setProjection(1024, 768);
+  settings = new Settings;
+  frameTick = 1;
+  srand(1);
+  buildScene();
+  flakeFactor = factor;
+  emitterNode()->animator.tracks[0].callback = denseSnowfallStep;
+  for (int i = 0; i < 20000 / 16; ++i) frame(true);
+  return true;
+}
+
+void tearDown() {
+  deleteSceneTree(sceneRoot);
+  deleteSceneTree(overlayRoot);
+  sceneRoot = overlayRoot = nullptr;
+  delete settings;
+  settings = nullptr;
+  delete display;
+  display = nullptr;
+  glrec::setLogging(true);
+}
+
+void report(benchmark::State& state, double flakes) {
+  state.counters["flakes"] = flakes;
+  // Seconds (printed with SI prefixes: u, n) of wall time per frame and per
+  // flake and frame.
+  state.counters["per_frame"] = benchmark::Counter(static_cast<double>(state.iterations()),
+                                                   benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+  if (flakes > 0)
+    state.counters["per_flake"] = benchmark::Counter(static_cast<double>(state.iterations()) * flakes,
+                                                     benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+// The whole frame: procedural textures, both roots, the deferred pass.
+void BM_ShowFrame(benchmark::State& state) {
+  if (!setUp(state, static_cast<int>(state.range(0)))) return;
+  double flakes = 0;
+  for (auto _ : state) {
+    frame(true);
+    flakes += static_cast<double>(emitterNode()->children.size());
+  }
+  report(state, flakes / static_cast<double>(state.iterations()));
+  tearDown();
+}
+BENCHMARK(BM_ShowFrame)->Arg(1)->Arg(2)->Arg(4)->Arg(8)->Unit(benchmark::kMicrosecond);
+
+// The same without the procedural textures: the scene graph alone.
+void BM_SceneFrame(benchmark::State& state) {
+  if (!setUp(state, static_cast<int>(state.range(0)))) return;
+  double flakes = 0;
+  for (auto _ : state) {
+    frame(false);
+    flakes += static_cast<double>(emitterNode()->children.size());
+  }
+  report(state, flakes / static_cast<double>(state.iterations()));
+  tearDown();
+}
+BENCHMARK(BM_SceneFrame)->Arg(1)->Arg(2)->Arg(4)->Arg(8)->Unit(benchmark::kMicrosecond);
+
+// The frame without snow: what the flakes add is the difference.
+void BM_SceneFrameNoSnow(benchmark::State& state) {
+  if (!setUp(state, 1)) return;
+  SceneNode* emitter = emitterNode();
+  for (SceneNode* f : emitter->children) deleteSceneTree(f);
+  emitter->children.clear();
+  emitter->animator.tracks.clear();
+  for (auto _ : state) frame(false);
+  report(state, 0);
+  tearDown();
+}
+BENCHMARK(BM_SceneFrameNoSnow)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
