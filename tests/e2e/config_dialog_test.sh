@@ -6,6 +6,10 @@ source "$(dirname "$0")/lib.sh" "$@"
 
 CONFIG="$DIST/config"
 FILE="$XDG_CONFIG_HOME/quorvant_Orvel Kite_cfg"
+if [ ! -x "$CONFIG" ]; then
+  echo "FAILED: the settings program $CONFIG is not built"
+  exit 1
+fi
 export NO_AT_BRIDGE=1  # no accessibility bus in the test server
 start_xvfb 1024x768
 

@@ -6,6 +6,10 @@
 source "$(dirname "$0")/lib.sh" "$@"
 
 HELPER="$BUILD/tests/preview_parent"
+if [ ! -x "$HELPER" ]; then
+  echo "FAILED: the test helper $HELPER is not built"
+  exit 1
+fi
 APP="$WORK/app"
 mkdir -p "$APP"
 cp "$SHOW" "$APP/"
