@@ -2,6 +2,7 @@
 // scales, and the exact tracks of one flake for a known random sequence.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "anim/animator.h"
@@ -179,18 +180,22 @@ TEST_F(SnowfallTest, FlakeTracksFollowTheRandomSequence) {
   }
 }
 
-TEST(SnowFallSpeed, RangesAtTheEndsOfTheScale) {
-  // Fall speed = S * 7 / -100 - 4.5 + (0..3).
-  for (double s : {0.0, 100.0}) {
-    const double slowest = s * 7 / -100.0 - 4.5 + 3;
-    const double fastest = s * 7 / -100.0 - 4.5;
-    if (s == 0.0) {
-      EXPECT_DOUBLE_EQ(-1.5, slowest);
-      EXPECT_DOUBLE_EQ(-4.5, fastest);
-    } else {
-      EXPECT_DOUBLE_EQ(-8.5, slowest);
-      EXPECT_DOUBLE_EQ(-11.5, fastest);
+TEST_F(SnowfallTest, FallSpeedRangesAtTheEndsOfTheScale) {
+  const double slowest[2] = {-1.5, -8.5}, fastest[2] = {-4.5, -11.5};
+  const double speeds[2] = {0.0, 100.0};
+  srand(7);
+  for (int k = 0; k < 2; ++k) {
+    snowSpeed = speeds[k];
+    double lo = 0, hi = -100;
+    for (int i = 0; i < 200; ++i) {
+      SceneNode* flake = buildFlake();
+      const double v = flake->animator.tracks.at(1).p1;
+      lo = std::min(lo, v);
+      hi = std::max(hi, v);
+      deleteSceneTree(flake);
     }
+    EXPECT_DOUBLE_EQ(fastest[k], lo) << "S = " << speeds[k];
+    EXPECT_DOUBLE_EQ(slowest[k], hi) << "S = " << speeds[k];
   }
 }
 
