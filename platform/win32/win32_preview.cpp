@@ -55,7 +55,8 @@ int runPreviewWindow(void* instance, long long parentHandle, PreviewPaint paint)
   windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<intptr_t>(COLOR_SCROLLBAR + 1));
   windowClass.lpszClassName = "Quorvant";
-  if (!RegisterClassExA(&windowClass)) return 0;
+  // A class left from an earlier preview of this process serves as well.
+  if (!RegisterClassExA(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return 0;
 
   RECT client;
   if (!GetClientRect(parent, &client)) return 0;

@@ -1,0 +1,28 @@
+// Stand-in for "Orvel Kite.exe" and "config.exe" in the Wine tests of the
+// screensaver's run modes: records how it was started (command line,
+// current folder, SDL_VIDEO_ALLOW_SCREENSAVER) into "<name>.started" beside
+// itself, stays for three seconds, then appends "ended" and exits with 0.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
+  char module[MAX_PATH] = {0};
+  GetModuleFileNameA(nullptr, module, MAX_PATH);
+  std::string record = std::string(module) + ".started";
+  char cwd[MAX_PATH] = {0};
+  GetCurrentDirectoryA(MAX_PATH, cwd);
+  const char* allow = std::getenv("SDL_VIDEO_ALLOW_SCREENSAVER");
+  FILE* f = std::fopen(record.c_str(), "wb");
+  if (!f) return 3;
+  std::fprintf(f, "args=[%s]\ncwd=%s\nallow=%s\n", commandLine ? commandLine : "", cwd, allow ? allow : "(unset)");
+  std::fclose(f);
+  Sleep(3000);
+  f = std::fopen(record.c_str(), "ab");
+  if (!f) return 3;
+  std::fprintf(f, "ended\n");
+  std::fclose(f);
+  return 0;
+}
