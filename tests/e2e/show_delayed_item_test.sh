@@ -4,6 +4,11 @@
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/show_common.sh"
 
+if [ ! -x "$SHOW" ]; then
+  echo "FAILED: the show program $SHOW is not built"
+  exit 1
+fi
+
 if [ ! -f "$DIST/main.pak" ]; then
   echo "SKIP: $DIST/main.pak missing"
   exit 0

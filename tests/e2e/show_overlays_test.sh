@@ -6,6 +6,11 @@
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/show_common.sh"
 
+if [ ! -x "$SHOW" ]; then
+  echo "FAILED: the show program $SHOW is not built"
+  exit 1
+fi
+
 for a in main utils clock calendar; do
   if [ ! -f "$DIST/$a.pak" ]; then
     echo "SKIP: $DIST/$a.pak missing"
