@@ -61,9 +61,11 @@ int runShow() {
 
   delete settings;
   settings = nullptr;
-  delete sceneRoot;
+  // The roots are dead and empty after a normal end; the tree form also frees
+  // whatever would still hang below them.
+  deleteSceneTree(sceneRoot);
   sceneRoot = nullptr;
-  delete overlayRoot;
+  deleteSceneTree(overlayRoot);
   overlayRoot = nullptr;
   delete display;
   display = nullptr;

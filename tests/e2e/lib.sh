@@ -32,6 +32,15 @@ start_xvfb() {
   local num
   read -r num <"$fifo"
   export DISPLAY=":$num"
+  # The number comes before the server always accepts clients on a loaded
+  # machine; wait until it answers.
+  local i
+  for ((i = 0; i < 100; i++)); do
+    xdpyinfo >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  echo "Xvfb on $DISPLAY does not answer" >&2
+  return 1
 }
 
 # write_settings field=value ...: a format-1 settings file with empty texts;
@@ -58,7 +67,8 @@ start_show() {
 }
 
 # wait_exit PID SECONDS: waits for the process; prints its status, or
-# "running" when it is still alive after SECONDS.
+# "running" when it is still alive after SECONDS. Call it in this shell (not
+# inside $(...), where the show is not a child): redirect to a file instead.
 wait_exit() {
   local pid=$1 limit=$2 i
   for ((i = 0; i < limit * 10; i++)); do
