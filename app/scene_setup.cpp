@@ -23,13 +23,6 @@
 static const double endless = 0.0;
 static const double oneShot = -1.0;
 
-// addCue, the track, addCueTrack, fireCue(0): how every node here starts.
-static void startTrack(SceneNode* node, const AnimTrack& track) {
-  node->cues.addCue();
-  node->cues.addCueTrack(track);
-  node->cues.fireCue(0);
-}
-
 static void addCallbackTrack(SceneNode* node, double duration, MotionCurve callback, int32_t value) {
   AnimTrack track(1, true, duration);
   track.setCallback(callback, value);

@@ -9,11 +9,9 @@
 int32_t lastPageDay = -1;
 
 static void addEndlessCurve(SceneNode* node, MotionCurve curve, int32_t axis) {
-  node->cues.addCue();
   AnimTrack track(1, true, 0.0);
   track.setCurve(curve, axis, 0, 0, 0);
-  node->cues.addCueTrack(track);
-  node->cues.fireCue(0);
+  startTrack(node, track);
 }
 
 static SceneNode* meshNode(const char* entry, double x, double y) {

@@ -31,13 +31,11 @@ void fpsCurve(int32_t) {
     node->addFrameCallback(depthOffCallback, 0);
     const char name[2] = {digits[i].digit, '\0'};
     node->loadMeshes("utils.pak", name);
-    node->cues.addCue();
     // Lives just past the next readout, so old and new digits overlap
     // for a frame instead of leaving a gap.
     AnimTrack expiry(1, true, 0.0);
     expiry.setCurve(curveExpire, 5000, 0, 0);
-    node->cues.addCueTrack(expiry);
-    node->cues.fireCue(0);
+    startTrack(node, expiry);
     anchor->addChild(node);
   }
   fpsFrameCount = 0;

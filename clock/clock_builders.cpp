@@ -10,11 +10,9 @@
 
 // A node with an endless track of `curve` on `axis`, fired at once.
 static void addEndlessCurve(SceneNode* node, MotionCurve curve, int32_t axis) {
-  node->cues.addCue();
   AnimTrack track(1, true, 0.0);
   track.setCurve(curve, axis, 0, 0, 0);
-  node->cues.addCueTrack(track);
-  node->cues.fireCue(0);
+  startTrack(node, track);
 }
 
 void buildAnalogClock(int32_t) {

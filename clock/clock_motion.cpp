@@ -31,11 +31,9 @@ void digitSlotCurve(int32_t) {
   SceneNode* digit = new SceneNode;
   const std::string entry = digitSlotEntry(kind, value);
   if (!entry.empty()) digit->loadMeshes("clock.pak", entry.c_str());
-  digit->cues.addCue();
   AnimTrack watcher(1, true, 0.0);
   watcher.setCurve(digitWatchCurve, digitWatcherAxis(kind), value, 0, 0, 0);
-  digit->cues.addCueTrack(watcher);
-  digit->cues.fireCue(0);
+  startTrack(digit, watcher);
   // The new digit follows the old one, which retires itself this frame but
   // is still drawn once, so the change never leaves the place empty.
   currentNode->addChild(digit);

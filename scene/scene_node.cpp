@@ -87,6 +87,12 @@ void SceneNode::render() {
   glPopMatrix();
 }
 
+void startTrack(SceneNode* node, const AnimTrack& track) {
+  node->cues.addCue();
+  node->cues.addCueTrack(track);
+  node->cues.fireCue(0);
+}
+
 void deleteSceneTree(SceneNode* root) {
   std::vector<SceneNode*> pending;
   if (root) pending.push_back(root);

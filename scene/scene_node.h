@@ -60,3 +60,6 @@ extern SceneNode* currentNode;
 // dead children, so this is for the end of the program (the roots) and for
 // tests; it does not touch `currentNode`.
 void deleteSceneTree(SceneNode* root);
+
+// addCue, addCueTrack, fireCue(0): how the builders start a node's one track.
+void startTrack(SceneNode* node, const AnimTrack& track);
