@@ -56,7 +56,7 @@ SHOW_PID=$!
 sleep $((WARMUP + SECONDS_RUN))
 shot fps_readout >/dev/null
 xdotool key Escape
-wait_exit "$SHOW_PID" 30 >/dev/null
+await "$SHOW_PID" 30
 if [ ! -s "$WORK/report" ]; then
   echo "no swap count (did the show start?)"; cat "$WORK/show.err"; exit 1
 fi

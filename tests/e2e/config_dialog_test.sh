@@ -13,20 +13,6 @@ fi
 export NO_AT_BRIDGE=1  # no accessibility bus in the test server
 start_xvfb 1024x768
 
-# await PID SECONDS: sets STATUS to the exit status, or "running".
-await() {
-  local i
-  STATUS=running
-  for ((i = 0; i < $2 * 10; i++)); do
-    if ! kill -0 "$1" 2>/dev/null; then
-      wait "$1"
-      STATUS=$?
-      return
-    fi
-    sleep 0.1
-  done
-}
-
 # open_dialog [PROGRAM ARGS...]: starts it (the settings program by default)
 # and waits for its window; DIALOG_PID and DIALOG_WINDOW are set.
 open_dialog() {

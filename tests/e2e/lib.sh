@@ -66,20 +66,19 @@ start_show() {
   SHOW_PID=$!
 }
 
-# wait_exit PID SECONDS: waits for the process; prints its status, or
-# "running" when it is still alive after SECONDS. Call it in this shell (not
-# inside $(...), where the show is not a child): redirect to a file instead.
-wait_exit() {
-  local pid=$1 limit=$2 i
-  for ((i = 0; i < limit * 10; i++)); do
-    if ! kill -0 "$pid" 2>/dev/null; then
-      wait "$pid"
-      echo $?
+# await PID SECONDS: sets STATUS to the exit status, or "running" when the
+# process is still alive after SECONDS.
+await() {
+  local i
+  STATUS=running
+  for ((i = 0; i < $2 * 10; i++)); do
+    if ! kill -0 "$1" 2>/dev/null; then
+      wait "$1"
+      STATUS=$?
       return
     fi
     sleep 0.1
   done
-  echo running
 }
 
 # shot NAME: screenshot of the root window into $SHOTS/NAME.png.

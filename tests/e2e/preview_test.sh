@@ -68,19 +68,6 @@ crop() {
 
 # await PID SECONDS: sets STATUS to the exit status, or "running". Runs in
 # this shell: only the shell that started a process can wait for it.
-await() {
-  local i
-  STATUS=running
-  for ((i = 0; i < $2 * 10; i++)); do
-    if ! kill -0 "$1" 2>/dev/null; then
-      wait "$1"
-      STATUS=$?
-      return
-    fi
-    sleep 0.1
-  done
-}
-
 same_pixels() {  # same_pixels A B: no pixel differs
   [ "$(compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1)" = "0" ]
 }

@@ -23,8 +23,8 @@ run_pinned() {
   sleep "$seconds"
   shot "$name" >/dev/null
   xdotool key Escape
-  wait_exit "$SHOW_PID" 15 >"$WORK/status"
-  check "$name: the show ends with status 0 after Escape" [ "$(cat "$WORK/status")" = 0 ]
+  await "$SHOW_PID" 15
+  check "$name: the show ends with status 0 after Escape" [ "$STATUS" = 0 ]
 }
 
 # changed_pct A B GEOMETRY: percentage (integer) of the region's pixels

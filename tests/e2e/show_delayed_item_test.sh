@@ -28,8 +28,8 @@ shot show_delayed_after1 >/dev/null   # about 68 s
 sleep 1.5
 shot show_delayed_after2 >/dev/null   # about 74 s
 xdotool key Escape
-wait_exit "$SHOW_PID" 15 >"$WORK/status"
-check "the show ends with status 0 after Escape" [ "$(cat "$WORK/status")" = 0 ]
+await "$SHOW_PID" 15
+check "the show ends with status 0 after Escape" [ "$STATUS" = 0 ]
 
 # Before the minute the middle turns with the landscape; after it the item
 # stands there, so the same interval changes far less of the middle.

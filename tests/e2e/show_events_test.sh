@@ -16,11 +16,11 @@ xdotool key a space F1 Return
 sleep 2.5
 xdotool mousemove 100 100 mousemove 300 200
 sleep 1
-wait_exit "$SHOW_PID" 1 >"$WORK/status"
-check "keys, close request and motion leave the show running" [ "$(cat "$WORK/status")" = running ]
+await "$SHOW_PID" 1
+check "keys, close request and motion leave the show running" [ "$STATUS" = running ]
 xdotool key Escape
-wait_exit "$SHOW_PID" 15 >"$WORK/status"
-check "Escape ends the show with status 0" [ "$(cat "$WORK/status")" = 0 ]
+await "$SHOW_PID" 15
+check "Escape ends the show with status 0" [ "$STATUS" = 0 ]
 
 # quitOnMouseMove: motion in the first three seconds is ignored, later ends it.
 write_settings quitOnMouseMove=1
@@ -28,19 +28,19 @@ start_show
 sleep 1.2
 xdotool mousemove 50 50 mousemove 400 300
 sleep 0.5
-wait_exit "$SHOW_PID" 1 >"$WORK/status"
-check "motion before three seconds is ignored" [ "$(cat "$WORK/status")" = running ]
+await "$SHOW_PID" 1
+check "motion before three seconds is ignored" [ "$STATUS" = running ]
 sleep 2
 xdotool mousemove 60 60 mousemove 420 310
-wait_exit "$SHOW_PID" 15 >"$WORK/status"
-check "motion after three seconds ends the show with status 0" [ "$(cat "$WORK/status")" = 0 ]
+await "$SHOW_PID" 15
+check "motion after three seconds ends the show with status 0" [ "$STATUS" = 0 ]
 
 # Escape in the very first frames still ends it cleanly.
 write_settings
 start_show
 xdotool key Escape; sleep 0.3; xdotool key Escape
-wait_exit "$SHOW_PID" 15 >"$WORK/status"
-check "early Escape ends the show with status 0" [ "$(cat "$WORK/status")" = 0 ]
+await "$SHOW_PID" 15
+check "early Escape ends the show with status 0" [ "$STATUS" = 0 ]
 
 # No display: SDL's terminal driver cannot set the mode.
 env -u DISPLAY "$SHOW" >/dev/null 2>"$WORK/err"
