@@ -1,6 +1,8 @@
 // Settings file reading: layout offsets, texts, formats, short and hostile files.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -179,4 +181,22 @@ TEST(Settings, WriteThenReadGivesTheSameRecord) {
   EXPECT_EQ(t.reservedText2, "second");
   EXPECT_EQ(t.reservedWord, 77u);
   EXPECT_EQ(t.displayWidth(), 1600);
+}
+
+// Seeds for the settings fuzzer: sound files, short ones and hostile lengths.
+TEST(FuzzSeeds, settings_fuzz) {
+  const std::filesystem::path folder = std::filesystem::path(ORVEL_BINARY_DIR) / "fuzz-corpus" / "settings_fuzz";
+  std::filesystem::create_directories(folder);
+  Bytes huge;
+  u32(huge, 1);
+  u32(huge, 0xFFFFFFF0u);
+  const Bytes sound = file("", "");
+  const Bytes seeds[] = {sound, file("ab", "cde"), file(std::string("a\0b", 3), ""),
+                         Bytes(sound.begin(), sound.begin() + 15), huge, Bytes{2, 0, 0, 0}};
+  int n = 0;
+  for (const Bytes& b : seeds) {
+    std::ofstream out(folder / ("seed" + std::to_string(n++)), std::ios::binary);
+    out.write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
+  }
+  EXPECT_TRUE(std::filesystem::exists(folder / "seed0"));
 }
