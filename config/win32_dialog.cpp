@@ -186,11 +186,20 @@ LRESULT CALLBACK dialogProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) 
           return 0;
       }
       break;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      // A plain window gives its controls the white of edit fields; a
+      // dialog's face colour is what they should stand on.
+      SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNFACE));
+      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     case WM_CLOSE:
       DestroyWindow(w);
       return 0;
     case WM_DESTROY:
+      // The quit message wakes the loop even when the last message was a
+      // sent one, handled inside GetMessage.
       if (d) d->done = true;
+      PostQuitMessage(0);
       return 0;
   }
   return DefWindowProcA(w, message, wParam, lParam);
@@ -215,7 +224,7 @@ int runConfigDialog(int&, char**&, const std::string& path) {
   windowClass.lpszClassName = "OrvelKiteSettings";
   if (!RegisterClassExA(&windowClass)) return 1;
 
-  const DWORD style = WS_CAPTION | WS_SYSMENU | WS_POPUP | WS_CLIPCHILDREN;
+  const DWORD style = WS_CAPTION | WS_SYSMENU | WS_POPUP;
   d.window = CreateWindowExA(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, windowClass.lpszClassName,
                              "Orvel Kite settings", style, CW_USEDEFAULT, CW_USEDEFAULT, width, 200, nullptr,
                              nullptr, module, nullptr);

@@ -13,13 +13,19 @@ set "SYSDIR=%SystemRoot%\System32"
 if exist "%SystemRoot%\Sysnative\cmd.exe" set "SYSDIR=%SystemRoot%\Sysnative"
 
 echo Installing Orvel Kite into "%DEST%"
-if not exist "%DEST%\" mkdir "%DEST%" || goto failed
+rem Each step is checked with "if errorlevel": it works in every cmd, where
+rem "||" after a redirected command does not everywhere.
+if not exist "%DEST%\" mkdir "%DEST%"
+if not exist "%DEST%\" goto failed
 for %%f in ("Orvel Kite.exe" "Orvel Kite.scr" "config.exe" "main.pak" "utils.pak" "clock.pak" "calendar.pak" "preview.ppk" "uninstall.cmd" "README.txt") do (
-  copy /y "%SRC%%%~f" "%DEST%\%%~f" >nul || goto failed
+  copy /y "%SRC%%%~f" "%DEST%\%%~f" >nul
+  if errorlevel 1 goto failed
 )
 rem The value ends with a backslash: the programs append file names to it.
-reg add "HKLM\Software\quorvant\Orvel Kite\Settings" /v Path /t REG_SZ /d "%DEST%\\" /f >nul || goto failed
-copy /y "%SRC%Orvel Kite.scr" "%SYSDIR%\Orvel Kite.scr" >nul || goto failed
+reg add "HKLM\Software\quorvant\Orvel Kite\Settings" /v Path /t REG_SZ /d "%DEST%\\" /f >nul
+if errorlevel 1 goto failed
+copy /y "%SRC%Orvel Kite.scr" "%SYSDIR%\Orvel Kite.scr" >nul
+if errorlevel 1 goto failed
 echo Done. Choose "Orvel Kite" in the Screen Saver Settings.
 exit /b 0
 

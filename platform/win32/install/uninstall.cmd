@@ -10,8 +10,12 @@ if exist "%SystemRoot%\Sysnative\cmd.exe" set "SYSDIR=%SystemRoot%\Sysnative"
 set "DEST="
 for /f "tokens=2,*" %%a in ('reg query "%KEY%\Settings" /v Path 2^>nul ^| find "REG_SZ"') do set "DEST=%%b"
 
-if exist "%SYSDIR%\Orvel Kite.scr" del /f /q "%SYSDIR%\Orvel Kite.scr" || goto failed
-reg query "%KEY%" >nul 2>&1 && (reg delete "%KEY%" /f >nul || goto failed)
+if exist "%SYSDIR%\Orvel Kite.scr" del /f /q "%SYSDIR%\Orvel Kite.scr"
+if exist "%SYSDIR%\Orvel Kite.scr" goto failed
+reg query "%KEY%" >nul 2>&1
+if not errorlevel 1 reg delete "%KEY%" /f >nul
+reg query "%KEY%" >nul 2>&1
+if not errorlevel 1 goto failed
 if /i "%~1"=="/purge" if exist "%ProgramData%\quorvant_Orvel Kite_cfg" del /f /q "%ProgramData%\quorvant_Orvel Kite_cfg"
 echo Orvel Kite is uninstalled.
 if "%DEST%"=="" exit /b 0
