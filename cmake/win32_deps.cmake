@@ -6,7 +6,7 @@ if(NOT ORVEL_WIN_PREFIX)
   message(FATAL_ERROR "ORVEL_WIN_PREFIX is not set: configure with cmake/mingw-w64-x86_64.cmake")
 endif()
 foreach(lib SDL png16 z)
-  find_library(ORVEL_WIN_LIB_${lib} NAMES lib${lib}.a PATHS ${ORVEL_WIN_PREFIX}/lib NO_DEFAULT_PATH
+  find_library(ORVEL_WIN_LIB_${lib} NAMES lib${lib}.a PATHS ${ORVEL_WIN_PREFIX}/lib NO_DEFAULT_PATH NO_CACHE
     NO_CMAKE_FIND_ROOT_PATH)
   if(NOT ORVEL_WIN_LIB_${lib})
     message(FATAL_ERROR "lib${lib}.a not found in ${ORVEL_WIN_PREFIX}/lib: run scripts/build-windows")
