@@ -3,12 +3,20 @@
 
 #include "platform/platform.h"
 
-InstallDir::InstallDir() {
-  readRegistryText("Software\\quorvant\\Orvel Kite\\Settings", "Path");
-  if (folderText.empty()) folderText = platform::programFolder();
+// Paths are composed by plain concatenation, so a folder stored without its
+// trailing separator (an easy slip when the value is set by hand) would glue
+// the folder's last name to every file name; it gets the separator instead.
+static std::string withSeparator(std::string folder) {
+  if (!folder.empty() && folder.back() != platform::pathSeparator) folder += platform::pathSeparator;
+  return folder;
 }
 
-InstallDir::InstallDir(const std::string& text) : folderText(text) {}
+InstallDir::InstallDir() {
+  readRegistryText("Software\\quorvant\\Orvel Kite\\Settings", "Path");
+  folderText = folderText.empty() ? platform::programFolder() : withSeparator(folderText);
+}
+
+InstallDir::InstallDir(const std::string& text) : folderText(withSeparator(text)) {}
 
 void InstallDir::readRegistryText(const char* subKey, const char* valueName) {
   std::string value;

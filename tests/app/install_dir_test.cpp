@@ -66,6 +66,12 @@ TEST_F(RunProgram, AMissingProgramIsReportedAndNothingRuns) {
   EXPECT_FALSE(elsewhere.runProgram("config.exe", true));
 }
 
+TEST(InstallDirText, AFolderWithoutItsSeparatorGetsOne) {
+  EXPECT_EQ(InstallDir("/opt/kite").pathOf("main.pak"), "/opt/kite/main.pak");
+  EXPECT_EQ(InstallDir("/opt/kite/").pathOf("main.pak"), "/opt/kite/main.pak");
+  EXPECT_EQ(InstallDir("").pathOf("main.pak"), "main.pak");
+}
+
 TEST(InstallDirDefault, IsTheFolderOfTheRunningProgram) {
   char buf[4096];
   ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
