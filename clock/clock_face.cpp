@@ -65,16 +65,8 @@ int32_t digitWatcherAxis(int32_t kind) {
 }
 
 int32_t digitWatchValue(int32_t watcherAxis, const struct tm& now) {
-  switch (watcherAxis) {
-    case 1: case 2:
-      return now.tm_hour;
-    case 3: case 4:
-      return now.tm_min;
-    case 5:
-      return now.tm_sec;
-    default:
-      return -1;
-  }
+  // Watchers 1 to 5 watch the field of the slot kind with the same number.
+  return watcherAxis >= 1 && watcherAxis <= 5 ? digitSlotValue(watcherAxis, now) : -1;
 }
 
 int32_t lastShownIndex(int32_t kind) {
