@@ -76,6 +76,21 @@ GtkWidget* rowLabel(const char* text) {
   return label;
 }
 
+// A check button alone on a full row, indented by margin.
+GtkWidget* checkRow(GtkGrid* grid, int top, const char* text, int margin) {
+  GtkWidget* check = gtk_check_button_new_with_mnemonic(text);
+  gtk_widget_set_margin_start(check, margin);
+  gtk_grid_attach(grid, check, 0, top, 3, 1);
+  return check;
+}
+
+// A section title on a full row, with a gap above all but the first.
+void titleRow(GtkGrid* grid, int top, const char* text) {
+  GtkWidget* title = sectionTitle(text);
+  if (top > 0) gtk_widget_set_margin_top(title, 12);
+  gtk_grid_attach(grid, title, 0, top, 3, 1);
+}
+
 // A row of two radio buttons; returns the second, the first through first.
 GtkWidget* radioPair(GtkGrid* grid, int top, GtkWidget* label, const char* a, const char* b, GtkWidget** first) {
   *first = gtk_radio_button_new_with_mnemonic(nullptr, a);
@@ -92,10 +107,8 @@ GtkWidget* buildChoices(DialogWidgets& d) {
   gtk_grid_set_column_spacing(grid, 18);
   int top = 0;
 
-  gtk_grid_attach(grid, sectionTitle("Clock"), 0, top++, 3, 1);
-  d.showClock = gtk_check_button_new_with_mnemonic("Show the cloc_k");
-  gtk_widget_set_margin_start(d.showClock, 12);
-  gtk_grid_attach(grid, d.showClock, 0, top++, 3, 1);
+  titleRow(grid, top++, "Clock");
+  d.showClock = checkRow(grid, top++, "Show the cloc_k", 12);
   d.styleLabels[0] = rowLabel("Face");
   d.digital = radioPair(grid, top++, d.styleLabels[0], "_Analog", "_Digital", &d.analog);
   d.styleLabels[1] = rowLabel("Hours");
@@ -103,19 +116,11 @@ GtkWidget* buildChoices(DialogWidgets& d) {
   d.styleLabels[2] = rowLabel("Size");
   d.small = radioPair(grid, top++, d.styleLabels[2], "_Large", "_Small", &d.large);
 
-  GtkWidget* calendarTitle = sectionTitle("Calendar");
-  gtk_widget_set_margin_top(calendarTitle, 12);
-  gtk_grid_attach(grid, calendarTitle, 0, top++, 3, 1);
-  d.showCalendar = gtk_check_button_new_with_mnemonic("Show the cal_endar");
-  gtk_widget_set_margin_start(d.showCalendar, 12);
-  gtk_grid_attach(grid, d.showCalendar, 0, top++, 3, 1);
-  d.russian = gtk_check_button_new_with_mnemonic("Russ_ian calendar");
-  gtk_widget_set_margin_start(d.russian, 36);
-  gtk_grid_attach(grid, d.russian, 0, top++, 3, 1);
+  titleRow(grid, top++, "Calendar");
+  d.showCalendar = checkRow(grid, top++, "Show the cal_endar", 12);
+  d.russian = checkRow(grid, top++, "Russ_ian calendar", 36);
 
-  GtkWidget* showTitle = sectionTitle("Show");
-  gtk_widget_set_margin_top(showTitle, 12);
-  gtk_grid_attach(grid, showTitle, 0, top++, 3, 1);
+  titleRow(grid, top++, "Show");
   GtkWidget* resolutionLabelWidget = gtk_label_new_with_mnemonic("_Resolution");
   gtk_widget_set_halign(resolutionLabelWidget, GTK_ALIGN_START);
   gtk_widget_set_margin_start(resolutionLabelWidget, 12);
@@ -125,12 +130,8 @@ GtkWidget* buildChoices(DialogWidgets& d) {
   gtk_label_set_mnemonic_widget(GTK_LABEL(resolutionLabelWidget), d.resolution);
   gtk_grid_attach(grid, resolutionLabelWidget, 0, top, 1, 1);
   gtk_grid_attach(grid, d.resolution, 1, top++, 2, 1);
-  d.showFps = gtk_check_button_new_with_mnemonic("Show _frames per second");
-  gtk_widget_set_margin_start(d.showFps, 12);
-  gtk_grid_attach(grid, d.showFps, 0, top++, 3, 1);
-  d.quitOnMouse = gtk_check_button_new_with_mnemonic("_Quit when the mouse moves");
-  gtk_widget_set_margin_start(d.quitOnMouse, 12);
-  gtk_grid_attach(grid, d.quitOnMouse, 0, top++, 3, 1);
+  d.showFps = checkRow(grid, top++, "Show _frames per second", 12);
+  d.quitOnMouse = checkRow(grid, top++, "_Quit when the mouse moves", 12);
   return GTK_WIDGET(grid);
 }
 
