@@ -1,0 +1,45 @@
+// Frame pacer: a schedule of frame slots in whole milliseconds.
+#include "app/frame_pacer.h"
+
+FramePacer::FramePacer(Clock clock, Sleep sleep)
+    : clock(clock), sleep(sleep), framesPerSecond(0), anchor(0), slot(0) {}
+
+void FramePacer::setRate(int fps) {
+  framesPerSecond = fps <= 0 ? 0 : fps > maxRate ? maxRate : fps;
+  restart();
+}
+
+void FramePacer::restart() {
+  anchor = clock();
+  slot = 0;
+}
+
+uint32_t FramePacer::offsetOf(uint32_t n) const {
+  const uint32_t fps = static_cast<uint32_t>(framesPerSecond);
+  return (n * 1000 + fps - 1) / fps;
+}
+
+void FramePacer::waitForNextFrame() {
+  if (framesPerSecond == 0) return;
+  const uint32_t fps = static_cast<uint32_t>(framesPerSecond);
+  const uint32_t now = clock();
+  // Unsigned difference: right across a wrap of the tick counter.
+  const uint32_t elapsed = now - anchor;
+  if (elapsed < offsetOf(slot + 1)) {
+    ++slot;
+    sleep(offsetOf(slot) - elapsed);
+  } else if (elapsed < 1000) {
+    // Late: the next frame starts now, in the slot that holds this moment,
+    // and the frames after it keep to the schedule.
+    slot = elapsed * fps / 1000;
+  } else {
+    // A second or more behind (a long frame, a stopped process): start a
+    // new schedule rather than racing through the missed frames.
+    anchor = now;
+    slot = 0;
+  }
+  if (slot >= fps) {
+    anchor += 1000;
+    slot -= fps;
+  }
+}

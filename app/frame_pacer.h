@@ -1,0 +1,48 @@
+// Frame pacer: keeps the main loop to a number of frames a second, so that
+// the show draws no more frames than the screen can show. After each frame
+// it sleeps until the next frame's place in a fixed schedule; a late frame
+// is followed at once by the next and the schedule moves on without trying
+// to catch up, so lateness never piles up. Time comes from plain function
+// pointers (SDL_GetTicks and SDL_Delay in the show, a fake clock in tests).
+#pragma once
+
+#include <cstdint>
+
+class FramePacer {
+ public:
+  typedef uint32_t (*Clock)();
+  typedef void (*Sleep)(uint32_t milliseconds);
+
+  // The show's default when the display cannot tell its refresh rate.
+  static const int defaultRate = 60;
+  // Highest rate the millisecond clock can pace.
+  static const int maxRate = 1000;
+
+  FramePacer(Clock clock, Sleep sleep);
+
+  // Frames per second; 0 (or less) switches pacing off, rates past maxRate
+  // are taken as maxRate. Starts a new schedule.
+  void setRate(int framesPerSecond);
+  int rate() const { return framesPerSecond; }
+
+  // Starts the schedule at the current time: call before the first frame
+  // and after a pause in drawing.
+  void restart();
+  // Call after a frame: sleeps until the next frame is due, or returns at
+  // once when it is already due.
+  void waitForNextFrame();
+
+ private:
+  // Milliseconds from the anchor to the start of frame slot n (rounded up,
+  // so that the rate is never exceeded).
+  uint32_t offsetOf(uint32_t n) const;
+
+  Clock clock;
+  Sleep sleep;
+  int framesPerSecond;
+  // The schedule: frame slot n starts offsetOf(n) after anchor. The anchor
+  // moves on by whole seconds, so the numbers stay small and the tick
+  // counter may wrap.
+  uint32_t anchor;
+  uint32_t slot;
+};
