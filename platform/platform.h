@@ -34,6 +34,10 @@ bool startProgram(const std::string& path, const std::string& workingFolder, boo
 // process (both putenv and _putenv keep the pointer or a copy of it).
 void putEnvironment(const char* assignment);
 
+// Refresh rate of the screen the show runs on, in whole frames a second,
+// or 0 when the system does not tell it.
+int displayRefreshRate();
+
 // Preview window: a child of the window named by parentHandle covering its
 // client area. paint is called on every expose with a pixel setter. Returns
 // the mode's exit status once the parent is gone (or at once, with 0, when

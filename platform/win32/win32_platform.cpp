@@ -97,4 +97,13 @@ bool startProgram(const std::string& path, const std::string& workingFolder, boo
 
 void putEnvironment(const char* assignment) { _putenv(assignment); }
 
+int displayRefreshRate() {
+  DEVMODEA mode;
+  ZeroMemory(&mode, sizeof mode);
+  mode.dmSize = sizeof mode;
+  if (!EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode)) return 0;
+  // 0 and 1 stand for the hardware's default rate, which it does not name.
+  return mode.dmDisplayFrequency > 1 ? static_cast<int>(mode.dmDisplayFrequency) : 0;
+}
+
 }  // namespace platform
