@@ -54,6 +54,9 @@ void Display::open(int w, int h, int d) {
   SDL_GL_SetAttribute(SDL_GL_MULTISAMPLEBUFFERS, 1);
   SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, 4);
   SDL_GL_SetAttribute(SDL_GL_ACCELERATED_VISUAL, 1);
+  // Swaps wait for the screen's refresh where the driver can do that; frames
+  // the screen cannot show only cost power.
+  SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 1);
 
   bool multisampled = SDL_SetVideoMode(width, height, 32, flags) != nullptr;
   if (!multisampled) {
