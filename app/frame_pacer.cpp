@@ -4,6 +4,10 @@
 FramePacer::FramePacer(Clock clock, Sleep sleep)
     : clock(clock), sleep(sleep), framesPerSecond(0), anchor(0), slot(0) {}
 
+int FramePacer::rateForRefresh(int refreshRate) {
+  return refreshRate >= 20 && refreshRate <= 500 ? refreshRate : defaultRate;
+}
+
 void FramePacer::setRate(int fps) {
   framesPerSecond = fps <= 0 ? 0 : fps > maxRate ? maxRate : fps;
   restart();

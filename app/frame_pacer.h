@@ -20,6 +20,10 @@ class FramePacer {
 
   FramePacer(Clock clock, Sleep sleep);
 
+  // The pace for a screen that tells this refresh rate (0: not told):
+  // rates no screen has are taken for defaultRate.
+  static int rateForRefresh(int refreshRate);
+
   // Frames per second; 0 (or less) switches pacing off, rates past maxRate
   // are taken as maxRate. Starts a new schedule.
   void setRate(int framesPerSecond);

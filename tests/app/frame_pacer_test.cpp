@@ -81,3 +81,11 @@ TEST(FramePacer, TickCounterWrapDoesNotStallOrBurst) {
   EXPECT_EQ(starts.size(), 60u);
   for (size_t i = 1; i < starts.size(); ++i) EXPECT_LE(starts[i] - starts[i - 1], 17u) << i;
 }
+
+TEST(FramePacer, ScreenRatesTheSystemCannotHaveGiveTheDefault) {
+  EXPECT_EQ(FramePacer::rateForRefresh(0), 60);  // not told
+  EXPECT_EQ(FramePacer::rateForRefresh(1), 60);
+  EXPECT_EQ(FramePacer::rateForRefresh(100000), 60);
+  EXPECT_EQ(FramePacer::rateForRefresh(59), 59);
+  EXPECT_EQ(FramePacer::rateForRefresh(144), 144);
+}
