@@ -3,18 +3,23 @@
 // the generated archives, run at 16 ms frames into the steady state of the
 // snowfall (about 530 flakes), and again with a denser benchmark-only
 // emitter for 2x, 4x and 8x the flakes. Reports microseconds per frame and
-// per flake. Archives: $ORVEL_DIST, else the dist/ folder beside bench/.
+// per flake. Then ten seconds of the loop on the real clock at the frame cap
+// and uncapped: the CPU time the show asks for when nothing waits for the
+// screen. Archives: $ORVEL_DIST, else the dist/ folder beside bench/.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
 #include <GL/gl.h>
+#include <SDL/SDL.h>
 
 #include <climits>
+#include <ctime>
 #include <cstdlib>
 #include <string>
 
 #include "anim/animator.h"
 #include "app/display.h"
+#include "app/frame_pacer.h"
 #include "app/scene_setup.h"
 #include "app/settings.h"
 #include "archive/archive_cache.h"
@@ -56,9 +61,9 @@ void denseSnowfallStep(int32_t) {
 
 SceneNode* emitterNode() { return sceneRoot->children[0]->children[0]->children[0]; }
 
-// The frame of the main loop without the clock read and the swap.
-void frame(bool textures) {
-  frameTick += 16;
+// The frame of the main loop at this tick, without the swap.
+void frameAt(uint32_t tick, bool textures) {
+  frameTick = tick;
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   glLoadIdentity();
   glTranslatef(0, 0, -100);
@@ -69,6 +74,9 @@ void frame(bool textures) {
   overlayRoot->render();
   flushDeferredMeshes();
 }
+
+// The frame 16 ms after the last.
+void frame(bool textures) { frameAt(frameTick + 16, textures); }
 
 // Builds the default scene, switches the emitter to the dense step and runs
 // 20 s of frames, past a whole flake lifetime.
@@ -153,5 +161,37 @@ void BM_SceneFrameNoSnow(benchmark::State& state) {
   tearDown();
 }
 BENCHMARK(BM_SceneFrameNoSnow)->Unit(benchmark::kMicrosecond);
+
+// Ten seconds of the show's loop with the pacer on the real clock, at the
+// default cap (state.range(0) = 60) or uncapped (0). The CPU column is the
+// CPU time the whole run used; counters: frames a second, CPU share, CPU
+// time per frame.
+void BM_PacedShow(benchmark::State& state) {
+  if (!setUp(state, 1)) return;
+  SDL_Init(0);  // starts the millisecond clock
+  FramePacer pacer(SDL_GetTicks, SDL_Delay);
+  double frames = 0, cpuSeconds = 0, seconds = 0;
+  for (auto _ : state) {
+    const std::clock_t cpu0 = std::clock();
+    const uint32_t start = SDL_GetTicks();
+    // Animation time goes on from the warm-up's last frame.
+    const uint32_t base = frameTick - start;
+    pacer.setRate(static_cast<int>(state.range(0)));
+    uint32_t now = start;
+    for (; now - start < 10000; now = SDL_GetTicks()) {
+      frameAt(base + now, true);
+      ++frames;
+      pacer.waitForNextFrame();
+    }
+    seconds += (now - start) / 1000.0;
+    cpuSeconds += static_cast<double>(std::clock() - cpu0) / CLOCKS_PER_SEC;
+  }
+  SDL_Quit();
+  state.counters["fps"] = frames / seconds;
+  state.counters["cpu_pct"] = 100 * cpuSeconds / seconds;
+  state.counters["cpu_per_frame"] = cpuSeconds / frames;  // seconds, printed with SI prefixes
+  tearDown();
+}
+BENCHMARK(BM_PacedShow)->Arg(FramePacer::defaultRate)->Arg(0)->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace
