@@ -1,83 +1,121 @@
 # Shared helpers of the end-to-end tests: a private virtual X server, a
-# private settings folder, the program from dist/, screenshots and pixels.
-# Source it; every test script gets DIST (the install folder) and BUILD.
+# private settings folder, the program from dist/ with the show probe
+# preloaded, screenshots and pixels. Source it; every test script gets DIST
+# (the install folder) and BUILD.
+#
+# Waiting: a test never sleeps for a fixed time to let the show get somewhere;
+# it waits for a state the show reports through the probe
+# (tests/support/show_probe.c): a number of frames drawn (await_frames), a
+# tick reached (await_tick), or the show stopped on a frame at a given show
+# time for a screenshot (SHOW_STOPS, await_stopped, continue_show). Every
+# wait has a generous limit that only bounds a failure.
+#
+# start_xvfb [WIDTHxHEIGHT] and stop_xvfb come from tests/support/xvfb.sh.
 set -uo pipefail
 
 DIST=${1:?dist folder}
 BUILD=${2:?build folder}
 SHOW="$DIST/Orvel Kite"
+CONFIG="$DIST/config"
+PROBE_LIB="$BUILD/tests/libshow_probe.so"
 WORK=$(mktemp -d /tmp/orvel-e2e.XXXXXX)
 export XDG_CONFIG_HOME="$WORK/config"
 mkdir -p "$XDG_CONFIG_HOME"
+SETTINGS_FILE="$XDG_CONFIG_HOME/quorvant_Orvel Kite_cfg"
 SHOTS="$BUILD/e2e-shots"
 mkdir -p "$SHOTS"
-XVFB_PID=""
 FAILURES=0
+WAIT_LIMIT=${WAIT_LIMIT:-90}  # seconds; only a failing test waits this long
+source "$(dirname "${BASH_SOURCE[0]}")/../support/xvfb.sh"
 
 cleanup() {
-  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+  stop_xvfb
   pkill -KILL -P $$ 2>/dev/null
   rm -rf "$WORK"
 }
 trap cleanup EXIT
 
-# start_xvfb [WIDTHxHEIGHT]: starts Xvfb on a free display and exports DISPLAY.
-start_xvfb() {
-  local size=${1:-1024x768}
-  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
-  local fifo="$WORK/displayfd"
-  rm -f "$fifo"; mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset +extension GLX 3>"$fifo" >/dev/null 2>&1 &
-  XVFB_PID=$!
-  local num
-  read -r num <"$fifo"
-  export DISPLAY=":$num"
-  # The number comes before the server always accepts clients on a loaded
-  # machine; wait until it answers.
-  local i
-  for ((i = 0; i < 100; i++)); do
-    xdpyinfo >/dev/null 2>&1 && return 0
-    sleep 0.1
-  done
-  echo "Xvfb on $DISPLAY does not answer" >&2
-  return 1
-}
-
-# write_settings field=value ...: a format-1 settings file with empty texts;
-# fields not named keep their defaults.
+# write_settings [field=value ...]: the defaults with these changes, written
+# by the settings program (config --help lists the fields).
 write_settings() {
-  local showFps=0 showClock=1 analogClock=0 clock24h=0 largeClock=1 showCalendar=1
-  local russianCalendar=0 quitOnMouseMove=0 resolutionIndex=0 kv
-  for kv in "$@"; do local "${kv%%=*}=${kv#*=}"; done
-  printf '\001\000\000\000\000\000\000\000\000\000\000\000' >"$WORK/s"
-  printf "\\$(printf %03o "$quitOnMouseMove")" >>"$WORK/s"
-  printf '\000\000\000\000' >>"$WORK/s"
-  printf "\\$(printf %03o "$resolutionIndex")\\000\\000\\000" >>"$WORK/s"
-  local b
-  for b in "$showFps" "$showClock" "$analogClock" "$clock24h" "$largeClock" "$showCalendar" "$russianCalendar"; do
-    printf "\\$(printf %03o "$b")" >>"$WORK/s"
-  done
-  mv "$WORK/s" "$XDG_CONFIG_HOME/quorvant_Orvel Kite_cfg"
+  "$CONFIG" --reset ${1:+--set "$@"} >/dev/null || { echo "FAILED: config --set $*"; exit 1; }
 }
 
-# start_show [args...]: starts the show in the background; SHOW_PID is set.
+# start_show [args...]: starts the show in the background with the probe;
+# SHOW_PID is its process. SHOW_TIME (a faketime spec, e.g. "@2026-02-14
+# 10:00:00 x0.1") pins its clocks; SHOW_STOPS (ascending ticks in ms) makes
+# it stop itself after the first frame begun at or after each. The faketime
+# library is preloaded directly rather than through the faketime program,
+# which would stand between this shell and the show.
+FAKETIME_LIB=$(ls /usr/lib/*/faketime/libfaketimeMT.so.1 2>/dev/null | head -1)
 start_show() {
-  "$SHOW" "$@" >"$WORK/show.out" 2>"$WORK/show.err" &
+  rm -f "$WORK/probe"
+  local preload=$PROBE_LIB
+  [ -n "${SHOW_TIME:-}" ] && preload="$preload:$FAKETIME_LIB"
+  FAKETIME=${SHOW_TIME:-} ORVEL_PROBE="$WORK/probe" ORVEL_PROBE_STOPS="${SHOW_STOPS:-}" LD_PRELOAD="$preload" \
+    "$SHOW" "$@" >"$WORK/show.out" 2>"$WORK/show.err" &
   SHOW_PID=$!
 }
 
+# probe: reads the probe's last report into FRAMES, FROM, TO (the frame's
+# tick lies between them), WIDTH and HEIGHT; false before the first frame.
+probe() {
+  FRAMES=0 FROM=0 TO=0 WIDTH=0 HEIGHT=0
+  [ -s "$WORK/probe" ] && read -r FRAMES FROM TO WIDTH HEIGHT <"$WORK/probe"
+}
+
+# until_state DESCRIPTION COMMAND...: polls COMMAND until it holds; false
+# with a message when the show has gone or WAIT_LIMIT has passed.
+until_state() {
+  local what=$1 deadline=$((SECONDS + WAIT_LIMIT))
+  shift
+  until "$@"; do
+    if ! kill -0 "$SHOW_PID" 2>/dev/null || [ "$SECONDS" -ge "$deadline" ]; then
+      echo "  (gave up waiting for $what)"
+      return 1
+    fi
+    sleep 0.05
+  done
+}
+
+# eventually COMMAND...: polls COMMAND until it holds; false after WAIT_LIMIT.
+eventually() {
+  local deadline=$((SECONDS + WAIT_LIMIT))
+  until "$@"; do
+    [ "$SECONDS" -ge "$deadline" ] && return 1
+    sleep 0.05
+  done
+}
+
+# await_frames N: the show has swapped at least N frames since it started.
+await_frames() { until_state "frame $1" frames_at_least "$1"; }
+frames_at_least() { probe && [ "$FRAMES" -ge "$1" ]; }
+
+# await_tick T: a frame that began at or after tick T (ms of show time) has
+# been drawn, so the show's clock has passed T.
+await_tick() { until_state "tick $1" tick_at_least "$1"; }
+tick_at_least() { probe && [ "$FROM" -ge "$1" ]; }
+
+# await_stopped: the show has stopped itself at its next SHOW_STOPS tick;
+# the probe's report is that of the frame on screen.
+await_stopped() { until_state "the stop" show_stopped && probe; }
+show_stopped() { [ "$(ps -o stat= -p "$SHOW_PID" 2>/dev/null | cut -c1)" = T ]; }
+
+continue_show() { kill -CONT "$SHOW_PID"; }
+
 # await PID SECONDS: sets STATUS to the exit status, or "running" when the
-# process is still alive after SECONDS.
+# process is still alive after SECONDS (a bound, not a pause: it returns as
+# soon as the process ends).
 await() {
   local i
   STATUS=running
-  for ((i = 0; i < $2 * 10; i++)); do
+  for ((i = 0; i < $2 * 20; i++)); do
     if ! kill -0 "$1" 2>/dev/null; then
       wait "$1"
       STATUS=$?
       return
     fi
-    sleep 0.1
+    sleep 0.05
   done
 }
 

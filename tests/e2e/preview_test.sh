@@ -16,7 +16,7 @@ cp "$SHOW" "$APP/"
 PREVIEW="$APP/Orvel Kite"
 PARENT_X=20
 PARENT_Y=30
-start_xvfb 640x480
+start_xvfb 640x480 || exit 1
 
 # picture WIDTH HEIGHT FILE: a 24-bit BMP whose pixels all differ.
 picture() {
@@ -27,19 +27,16 @@ picture() {
 # start_parent WIDTH HEIGHT [--input-only]: the dialog's stand-in window at
 # (PARENT_X, PARENT_Y); PARENT_ID is its id. Fed through a fifo on fd 5.
 start_parent() {
-  local fifo="$WORK/parent.ctl" i
+  local fifo="$WORK/parent.ctl"
   rm -f "$fifo" "$WORK/parent.out"
   mkfifo "$fifo"
   "$HELPER" "$1" "$2" "$PARENT_X" "$PARENT_Y" ${3:-} <"$fifo" >"$WORK/parent.out" 2>>"$WORK/show.err" &
   PARENT_PID=$!
   exec 5>"$fifo"
-  PARENT_ID=""
-  for ((i = 0; i < 50; i++)); do
-    PARENT_ID=$(head -1 "$WORK/parent.out" 2>/dev/null)
-    [ -n "$PARENT_ID" ] && break
-    sleep 0.1
-  done
+  eventually parent_reported
+  PARENT_ID=$(head -1 "$WORK/parent.out" 2>/dev/null)
 }
+parent_reported() { [ -s "$WORK/parent.out" ]; }
 
 # end_parent: closes the helper's input; it exits and its window goes.
 end_parent() {
@@ -48,17 +45,18 @@ end_parent() {
 }
 
 # start_preview: the preview into PARENT_ID; PREVIEW_PID is set. Returns
-# once the parent's top-left pixel is no longer the helper's magenta.
+# once its window covers the parent's top-left pixel (the helper's magenta).
 start_preview() {
   "$PREVIEW" /p "$PARENT_ID" >>"$WORK/show.out" 2>>"$WORK/show.err" 5>&- 6>&- &
   PREVIEW_PID=$!
-  local i
-  for ((i = 0; i < 50; i++)); do
-    sleep 0.1
-    [ "$(pixel "$(shot preview-wait)" $PARENT_X $PARENT_Y)" != "255,0,255" ] && break
-  done
-  sleep 0.3
+  eventually preview_mapped
 }
+preview_mapped() { [ "$(pixel "$(shot preview-wait)" $PARENT_X $PARENT_Y)" != "255,0,255" ]; }
+
+# shows NAME W H IMAGE [X Y]: the screenshot NAME, cropped like crop, has
+# exactly IMAGE's pixels. The preview paints point by point, so checks
+# use it through eventually.
+shows() { same_pixels "$(crop "$(shot "$1")" "$2" "$3" "${5:-0}" "${6:-0}")" "$4"; }
 
 # crop SHOT W H [X Y]: part of a screenshot, relative to the parent.
 crop() {
@@ -66,11 +64,11 @@ crop() {
   echo "$WORK/crop.png"
 }
 
-# await PID SECONDS: sets STATUS to the exit status, or "running". Runs in
-# this shell: only the shell that started a process can wait for it.
 same_pixels() {  # same_pixels A B: no pixel differs
   [ "$(compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1)" = "0" ]
 }
+
+window_gone() { ! xwininfo -id "$1" >/dev/null 2>&1; }
 
 all_black() {  # all_black IMAGE: its brightest channel value is 0
   [ "$(convert "$1" -format '%[fx:int(255*maxima)]' info:)" = "0" ]
@@ -90,15 +88,12 @@ PARENT_X=20 PARENT_Y=30
 # 152 wide: the picture, pixel for pixel; destroying the parent ends it.
 start_parent 152 112
 start_preview
-s=$(shot preview-152x112)
-check "a parent 152 wide shows the picture" same_pixels "$(crop "$s" 152 112)" "$WORK/expected.bmp"
+check "a parent 152 wide shows the picture" eventually shows preview-152x112 152 112 "$WORK/expected.bmp"
 # Another window over it and away again: the exposed area is painted anew.
 "$HELPER" 100 100 60 70 </dev/null >/dev/null 2>&1 5>&- 6>&-
-sleep 0.5
-s=$(shot preview-exposed)
-check "an exposed preview is painted again" same_pixels "$(crop "$s" 152 112)" "$WORK/expected.bmp"
+check "an exposed preview is painted again" eventually shows preview-exposed 152 112 "$WORK/expected.bmp"
 echo destroy >&5
-await "$PREVIEW_PID" 5
+await "$PREVIEW_PID" 30
 check "destroying the parent ends the preview with status 0" [ "$STATUS" = 0 ]
 end_parent
 
@@ -109,36 +104,36 @@ s=$(shot preview-200x150)
 check "a parent 200 wide is black all over" all_black "$(crop "$s" 200 150)"
 check "the black ends at the parent's edge" [ "$(pixel "$s" $((PARENT_X + 200)) $((PARENT_Y + 150)))" = "255,0,255" ]
 end_parent  # the helper's exit destroys the parent too
-await "$PREVIEW_PID" 5
+await "$PREVIEW_PID" 30
 check "a parent gone with its program ends the preview with status 0" [ "$STATUS" = 0 ]
 
 # The picture keeps its own size in a taller and in a shorter window.
 start_parent 152 200
 start_preview
-s=$(shot preview-152x200)
-check "a taller parent shows the picture at its own size" same_pixels "$(crop "$s" 152 112)" "$WORK/expected.bmp"
+check "a taller parent shows the picture at its own size" eventually shows preview-152x200 152 112 "$WORK/expected.bmp"
+s=$SHOTS/preview-152x200.png
 check "below the picture the preview is black" all_black "$(crop "$s" 152 88 0 112)"
 end_parent
-await "$PREVIEW_PID" 5
+await "$PREVIEW_PID" 30
 start_parent 152 60
 start_preview
-s=$(shot preview-152x60)
 convert "$WORK/expected.bmp" -crop 152x60+0+0 +repage "$WORK/expected-top.png"
-check "a shorter parent shows the picture's top rows" same_pixels "$(crop "$s" 152 60)" "$WORK/expected-top.png"
+check "a shorter parent shows the picture's top rows" eventually shows preview-152x60 152 60 "$WORK/expected-top.png"
+s=$SHOTS/preview-152x60.png
 check "nothing is drawn below a shorter parent" [ "$(pixel "$s" $PARENT_X $((PARENT_Y + 60)))" = "255,0,255" ]
 end_parent
-await "$PREVIEW_PID" 5
+await "$PREVIEW_PID" 30
 
 # A picture whose rows are not a whole number of words (101 x 3 bytes).
 picture 101 50 "$APP/preview.ppk"
 picture 101 50 "$WORK/odd.bmp"
 start_parent 152 112
 start_preview
-s=$(shot preview-odd-width)
-check "a picture 101 wide is drawn straight" same_pixels "$(crop "$s" 101 50)" "$WORK/odd.bmp"
+check "a picture 101 wide is drawn straight" eventually shows preview-odd-width 101 50 "$WORK/odd.bmp"
+s=$SHOTS/preview-odd-width.png
 check "beside a small picture the preview is black" all_black "$(crop "$s" 51 112 101 0)"
 end_parent
-await "$PREVIEW_PID" 5
+await "$PREVIEW_PID" 30
 
 # No picture at all, and one that is not 24-bit: black.
 rm -f "$APP/preview.ppk"
@@ -146,26 +141,26 @@ start_parent 152 112
 start_preview
 check "a missing picture paints black" all_black "$(crop "$(shot preview-missing)" 152 112)"
 end_parent
-await "$PREVIEW_PID" 5
+await "$PREVIEW_PID" 30
 convert -size 152x112 xc:gray50 -type Palette "BMP3:$APP/preview.ppk"
 start_parent 152 112
 start_preview
 check "a picture with a palette paints black" all_black "$(crop "$(shot preview-palette)" 152 112)"
 end_parent
-await "$PREVIEW_PID" 5
+await "$PREVIEW_PID" 30
 
 # Handles that name no usable window end the mode with status 0: none, a
 # number no window has, one too large for an id, a negative one, a window
 # that has just been destroyed, and one that cannot hold a picture.
 bad_handle() {
   "$PREVIEW" /p $1 >>"$WORK/show.out" 2>>"$WORK/show.err" 5>&- 6>&- &
-  await $! 5
+  await $! 30
   check "the handle \"$1\" ($2) ends the preview with status 0" [ "$STATUS" = 0 ]
 }
 for handle in "" 12345 99999999999 -5; do bad_handle "$handle" "no window"; done
 start_parent 152 112
 echo destroy >&5
-sleep 0.3
+eventually window_gone "$PARENT_ID"
 bad_handle "$PARENT_ID" "destroyed"
 end_parent
 start_parent 152 112 --input-only
@@ -179,10 +174,9 @@ if [ -f "$DIST/preview.ppk" ]; then
   convert "$APP/preview.ppk" "$WORK/real.png"
   start_parent 152 "$h"
   start_preview
-  s=$(shot preview-real)
-  check "the installed preview.ppk is shown" same_pixels "$(crop "$s" "$w" "$h")" "$WORK/real.png"
+  check "the installed preview.ppk is shown" eventually shows preview-real "$w" "$h" "$WORK/real.png"
   end_parent
-  await "$PREVIEW_PID" 5
+  await "$PREVIEW_PID" 30
 else
   echo "note: $DIST/preview.ppk is not built yet; only the test pictures were checked"
 fi

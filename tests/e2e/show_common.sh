@@ -11,19 +11,19 @@ SHOW_DATE=${SHOW_DATE:-2026-02-14 10:00:00}
 # differ by little more than their overlays.
 SHOW_RATE=${SHOW_RATE:-x0.1}
 
-# run_pinned NAME SECONDS [field=value ...]: writes the settings, runs the
-# show under faketime from SHOW_DATE at SHOW_RATE, takes the screenshot NAME
-# after SECONDS, ends the show with Escape and checks that it exits with 0.
+# run_pinned NAME TICK [field=value ...]: writes the settings, runs the show
+# from SHOW_DATE at SHOW_RATE, takes the screenshot NAME of the first frame
+# begun at TICK ms of show time, ends the show with Escape and checks that it
+# exits with 0.
 run_pinned() {
-  local name=$1 seconds=$2
+  local name=$1 tick=$2
   shift 2
   write_settings "$@"
-  faketime -f "@$SHOW_DATE $SHOW_RATE" "$SHOW" >"$WORK/show.out" 2>"$WORK/show.err" &
-  SHOW_PID=$!
-  sleep "$seconds"
-  shot "$name" >/dev/null
+  SHOW_TIME="@$SHOW_DATE $SHOW_RATE" SHOW_STOPS=$tick start_show
+  await_stopped && shot "$name" >/dev/null
+  continue_show
   xdotool key Escape
-  await "$SHOW_PID" 15
+  await "$SHOW_PID" 30
   check "$name: the show ends with status 0 after Escape" [ "$STATUS" = 0 ]
 }
 

@@ -1,6 +1,7 @@
 # The delayed item: absent during the first minute of show time, then drawn
 # in the middle of the view over the turning landscape. The show's clocks
-# run four times faster under faketime, so the minute passes in 15 seconds.
+# run four times faster under faketime, so the minute passes in 15 seconds,
+# and the show stops itself for each screenshot at a set show time.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/show_common.sh"
 
@@ -14,21 +15,19 @@ if [ ! -f "$DIST/main.pak" ]; then
   exit 0
 fi
 
-start_xvfb 1024x768
+start_xvfb 1024x768 || exit 1
 S=$SHOTS
 write_settings
-faketime -f "@$SHOW_DATE x4" "$SHOW" >"$WORK/show.out" 2>"$WORK/show.err" &
-SHOW_PID=$!
-sleep 10
-shot show_delayed_before1 >/dev/null  # about 40 s of show time
-sleep 1.5
-shot show_delayed_before2 >/dev/null  # about 46 s
-sleep 5.5
-shot show_delayed_after1 >/dev/null   # about 68 s
-sleep 1.5
-shot show_delayed_after2 >/dev/null   # about 74 s
+SHOW_TIME="@$SHOW_DATE x4" SHOW_STOPS="40000 46000 68000 74000" start_show
+for name in before1 before2 after1 after2; do
+  await_stopped || break
+  shot "show_delayed_$name" >/dev/null
+  echo "  $name: the frame on screen began between ${FROM} and ${TO} ms"
+  [ "${name#before}" != "$name" ] && check "$name: shot before the minute" [ "$TO" -lt 60000 ]
+  continue_show
+done
 xdotool key Escape
-await "$SHOW_PID" 15
+await "$SHOW_PID" 30
 check "the show ends with status 0 after Escape" [ "$STATUS" = 0 ]
 
 # Before the minute the middle turns with the landscape; after it the item

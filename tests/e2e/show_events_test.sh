@@ -5,41 +5,47 @@
 source "$(dirname "$0")/lib.sh"
 CLOSE="$BUILD/tests/send_close"
 
-start_xvfb 800x600
+start_xvfb 800x600 || exit 1
+running() { kill -0 "$SHOW_PID" 2>/dev/null; }
 
-# Other keys, the close request and mouse motion (not allowed) keep it running.
+# Other keys, the close request and mouse motion (not allowed) keep it
+# running: still so once the loop has drawn a few frames after them.
 write_settings quitOnMouseMove=0
 start_show
-sleep 2
+await_frames 1
+check "settings row 0 opens the desktop's mode (800 x 600)" [ "$WIDTH x $HEIGHT" = "800 x 600" ]
 xdotool key a space F1 Return
 "$CLOSE"
-sleep 2.5
 xdotool mousemove 100 100 mousemove 300 200
-sleep 1
-await "$SHOW_PID" 1
-check "keys, close request and motion leave the show running" [ "$STATUS" = running ]
+await_frames $((FRAMES + 5))
+check "keys, close request and motion leave the show running" running
 xdotool key Escape
-await "$SHOW_PID" 15
+await "$SHOW_PID" 30
 check "Escape ends the show with status 0" [ "$STATUS" = 0 ]
 
-# quitOnMouseMove: motion in the first three seconds is ignored, later ends it.
+# quitOnMouseMove: motion in the first three seconds of the show's clock is
+# ignored, later it ends the show. The clock runs at a quarter of its speed,
+# so the first frames come well inside those three seconds even on a busy
+# machine, and the frame ticks tell when the motion was handled.
 write_settings quitOnMouseMove=1
-start_show
-sleep 1.2
+SHOW_TIME="+0 x0.25" start_show
+await_frames 1
 xdotool mousemove 50 50 mousemove 400 300
-sleep 0.5
-await "$SHOW_PID" 1
-check "motion before three seconds is ignored" [ "$STATUS" = running ]
-sleep 2
+await_frames $((FRAMES + 5))
+check "motion before three seconds (handled by tick $TO) is ignored" eval 'running && [ "$TO" -le 3000 ]'
+await_tick 3001
 xdotool mousemove 60 60 mousemove 420 310
-await "$SHOW_PID" 15
+await "$SHOW_PID" 30
 check "motion after three seconds ends the show with status 0" [ "$STATUS" = 0 ]
 
-# Escape in the very first frames still ends it cleanly.
-write_settings
+# Escape right after the first frame still ends it cleanly; resolutionIndex
+# 1 asks for 640 x 480.
+write_settings resolutionIndex=1
 start_show
-xdotool key Escape; sleep 0.3; xdotool key Escape
-await "$SHOW_PID" 15
+await_frames 1
+check "settings row 1 opens 640 x 480" [ "$WIDTH x $HEIGHT" = "640 x 480" ]
+xdotool key Escape
+await "$SHOW_PID" 30
 check "early Escape ends the show with status 0" [ "$STATUS" = 0 ]
 
 # No display: SDL's terminal driver cannot set the mode.

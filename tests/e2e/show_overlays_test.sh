@@ -18,15 +18,15 @@ for a in main utils clock calendar; do
   fi
 done
 
-start_xvfb 1024x768
+start_xvfb 1024x768 || exit 1
 S=$SHOTS
-run_pinned show_default 4
-run_pinned show_off 4 showClock=0 showCalendar=0 showFps=0
-run_pinned show_analog 4 analogClock=1
-run_pinned show_24h 4 clock24h=1
-run_pinned show_small 4 largeClock=0
-run_pinned show_russian 4 russianCalendar=1
-SHOW_RATE=x1 run_pinned show_fps 7 showFps=1
+run_pinned show_default 400
+run_pinned show_off 400 showClock=0 showCalendar=0 showFps=0
+run_pinned show_analog 400 analogClock=1
+run_pinned show_24h 400 clock24h=1
+run_pinned show_small 400 largeClock=0
+run_pinned show_russian 400 russianCalendar=1
+SHOW_RATE=x1 run_pinned show_fps 7000 showFps=1
 
 # Two runs alike outside the overlays, so the control regions stay calm.
 region_same "the landscape is alike in two runs" "$S/show_default.png" "$S/show_off.png" \
