@@ -62,7 +62,9 @@ Archive::Archive(const std::string& fileName) {
     std::exit(1);
   }
 
+  this->fileName = fileName;
   textures.assign(records.size(), 0);
+  brokenImages.assign(records.size(), false);
   textureRefs.assign(records.size(), 0);
   names.reserve(records.size());
   entries.reserve(records.size());

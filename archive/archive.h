@@ -28,4 +28,11 @@ class Archive {
   std::vector<int32_t> textureRefs;
   std::vector<ArchiveEntry> entries;
   std::vector<std::string> names;
+  // Entries that did not decode as images: tried once, reported once.
+  std::vector<bool> brokenImages;
+  std::string fileName;
 };
+
+// Makes a GL texture from the image in entry and leaves it bound; 0, with
+// nothing made and the reason in error, when the bytes do not decode.
+uint32_t makeEntryTexture(const ArchiveEntry& entry, std::string* error);

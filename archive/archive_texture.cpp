@@ -5,25 +5,51 @@
 
 #include <GL/gl.h>
 
-#include "archive/rgba_surface.h"
+#include <cstdio>
+
+#include "archive/image_decoder.h"
+
+namespace {
+
+// Entry names are any bytes; the report stays one line.
+std::string printable(std::string text) {
+  for (char& c : text)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+  return text;
+}
+
+}  // namespace
+
+uint32_t makeEntryTexture(const ArchiveEntry& entry, std::string* error) {
+  SDL_Surface* image = decodeImage(entry.data, entry.size, error);
+  if (!image) return 0;
+  GLuint texture = 0;
+  glGenTextures(1, &texture);
+  glBindTexture(GL_TEXTURE_2D, texture);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, image->w, image->h, 0, GL_RGBA, GL_UNSIGNED_BYTE, image->pixels);
+  glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+  SDL_FreeSurface(image);
+  return texture;
+}
 
 uint32_t Archive::acquireTexture(const std::string& name) {
   for (size_t i = 0; i < names.size(); ++i) {
     if (names[i] != name) continue;
     if (textures[i] == 0) {
-      // An image SDL_image can't read makes no texture and counts no user:
+      // An entry that is not an image makes no texture and counts no user:
       // the caller draws untextured and gives back 0, which changes nothing.
-      SDL_Surface* image = toRgbaSurface(decodeImage(entries[i].data, entries[i].size));
-      if (!image) return 0;
-      GLuint texture = 0;
-      glGenTextures(1, &texture);
-      glBindTexture(GL_TEXTURE_2D, texture);
-      glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, image->w, image->h, 0, GL_RGBA, GL_UNSIGNED_BYTE, image->pixels);
-      glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-      glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-      glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-      SDL_FreeSurface(image);
-      textures[i] = texture;
+      // It is tried and reported once, however many meshes name it.
+      if (brokenImages[i]) return 0;
+      std::string error;
+      textures[i] = makeEntryTexture(entries[i], &error);
+      if (textures[i] == 0) {
+        brokenImages[i] = true;
+        const std::string line = printable(fileName + ": image \"" + name + "\" not used: " + error) + "\n";
+        std::fputs(line.c_str(), stderr);
+        return 0;
+      }
     }
     ++textureRefs[i];
     return textures[i];

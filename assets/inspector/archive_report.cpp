@@ -6,7 +6,7 @@
 #include <set>
 
 #include "archive/archive_parser.h"
-#include "archive/rgba_surface.h"
+#include "archive/image_decoder.h"
 #include "dyntex/dynamic_texture_name.h"
 #include "scene/mesh_entry.h"
 

@@ -10,7 +10,7 @@
 #include "support/archive_writer.h"
 #include "support/gl_recorder.h"
 #include "test_folder.h"
-#include "test_png.h"
+#include "support/test_png.h"
 
 namespace {
 

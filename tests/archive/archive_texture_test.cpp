@@ -1,12 +1,12 @@
 // Entry textures through the GL recorder: the exact calls that make one,
-// sharing by users, deletion at the last release, and images that make none.
+// sharing by users and deletion at the last release.
 #include <gtest/gtest.h>
 
 #include "archive/archive.h"
 #include "support/archive_writer.h"
 #include "support/gl_recorder.h"
 #include "test_folder.h"
-#include "test_png.h"
+#include "support/test_png.h"
 
 namespace {
 
@@ -73,18 +73,6 @@ TEST_F(ArchiveTextureTest, SameImageNameInTwoArchivesMakesTwoTextures) {
   EXPECT_NE(ta, 0u);
   EXPECT_NE(ta, tb);
   EXPECT_EQ(glrec::liveTextureCount(), 2);
-}
-
-TEST_F(ArchiveTextureTest, UndecodableOrMissingImageMakesNoTexture) {
-  std::vector<uint8_t> cut = rgbaPng();
-  cut.resize(cut.size() / 2);
-  Archive a(write(ArchiveWriter().add("text", "not an image").add("empty", "").add("cut", cut)));
-  for (const char* name : {"text", "empty", "cut", "absent"}) {
-    EXPECT_EQ(a.acquireTexture(name), 0u) << name;
-  }
-  EXPECT_TRUE(glrec::callsStartingWith("glGenTextures").empty()) << glrec::dump();
-  EXPECT_TRUE(glrec::calls().empty()) << glrec::dump();
-  EXPECT_EQ(a.textureRefs, (std::vector<int32_t>{0, 0, 0}));
 }
 
 TEST_F(ArchiveTextureTest, ReleasingNameZeroChangesNoCount) {

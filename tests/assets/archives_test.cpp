@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "archive/rgba_surface.h"
+#include "archive/image_decoder.h"
 #include "dyntex/dynamic_texture_name.h"
 #include "generated_archive.h"
 

@@ -7,6 +7,7 @@
 
 #include "archive/archive_cache.h"
 #include "support/archive_writer.h"
+#include "support/test_png.h"
 
 const float kAmbient[4] = {0.1f, 0.2f, 0.3f, 0.4f};
 const float kDiffuse[4] = {0.5f, 0.6f, 0.7f, 0.8f};
@@ -118,25 +119,4 @@ void MeshArchiveFolder::write(const std::string& name,
   w.writeFile(path_ + "/" + name);
 }
 
-std::vector<uint8_t> tinyImage() {
-  std::vector<uint8_t> b = {'B', 'M'};
-  put32(&b, 58);
-  put32(&b, 0);
-  put32(&b, 54);
-  put32(&b, 40);
-  put32(&b, 1);
-  put32(&b, 1);
-  b.push_back(1);
-  b.push_back(0);
-  b.push_back(24);
-  b.push_back(0);
-  put32(&b, 0);
-  put32(&b, 4);
-  put32(&b, 2835);
-  put32(&b, 2835);
-  put32(&b, 0);
-  put32(&b, 0);
-  const uint8_t pixel[4] = {0x30, 0x60, 0x90, 0};  // blue, green, red, padding
-  b.insert(b.end(), pixel, pixel + 4);
-  return b;
-}
+std::vector<uint8_t> tinyImage() { return encodePng(1, 1, PngRgb, {0x90, 0x60, 0x30}); }

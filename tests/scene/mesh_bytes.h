@@ -61,5 +61,5 @@ class MeshArchiveFolder {
   std::string oldBase_;
 };
 
-// A 1 x 1 24-bit BMP image that SDL_image decodes.
+// A 1 x 1 PNG image.
 std::vector<uint8_t> tinyImage();

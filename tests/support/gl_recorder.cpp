@@ -74,6 +74,7 @@ struct State {
   const void* vertex = nullptr;
   const void* normal = nullptr;
   const void* texCoord = nullptr;
+  GLint unpackAlignment = 4;
 };
 
 State& st() {
@@ -115,6 +116,31 @@ const char* e(GLenum v) {
   slot = (slot + 1) % 8;
   holder[slot] = glrec::enumName(v);
   return holder[slot].c_str();
+}
+
+// Kept so that the compiler cannot drop the reads below.
+volatile unsigned pixelSum;
+
+// Reads every byte a texture upload hands over, as a driver copying it
+// would, so that a buffer shorter than its sides say shows under ASan.
+void readPixels(GLsizei w, GLsizei h, GLenum format, GLenum type, const GLvoid* pixels) {
+  if (!pixels || w <= 0 || h <= 0) return;
+  size_t components = 4;
+  switch (format) {
+    case GL_RGB: case GL_BGR: components = 3; break;
+    case GL_LUMINANCE_ALPHA: components = 2; break;
+    case GL_LUMINANCE: case GL_ALPHA: case GL_RED: components = 1; break;
+    default: break;
+  }
+  const size_t componentBytes = type == GL_UNSIGNED_BYTE || type == GL_BYTE ? 1 : type == GL_FLOAT ? 4 : 2;
+  const size_t rowBytes = static_cast<size_t>(w) * components * componentBytes;
+  const size_t align = static_cast<size_t>(st().unpackAlignment);
+  const size_t stride = (rowBytes + align - 1) / align * align;
+  const unsigned char* p = static_cast<const unsigned char*>(pixels);
+  unsigned sum = 0;
+  for (GLsizei y = 0; y < h; ++y)
+    for (size_t i = 0; i < rowBytes; ++i) sum += p[static_cast<size_t>(y) * stride + i];
+  pixelSum = sum;
 }
 
 }  // namespace
@@ -350,16 +376,21 @@ void GLAPIENTRY glBindTexture(GLenum t, GLuint name) {
   st().bound = name;
 }
 void GLAPIENTRY glTexImage2D(GLenum t, GLint level, GLint internal, GLsizei w, GLsizei h, GLint border,
-                             GLenum format, GLenum type, const GLvoid*) {
+                             GLenum format, GLenum type, const GLvoid* pixels) {
+  readPixels(w, h, format, type, pixels);
   if (logging) log("glTexImage2D(%s,%d,%s,%d,%d,%d,%s,%s)", e(t), level, e(internal), w, h, border, e(format), e(type));
 }
 void GLAPIENTRY glTexSubImage2D(GLenum t, GLint level, GLint x, GLint y, GLsizei w, GLsizei h, GLenum format,
-                                GLenum type, const GLvoid*) {
+                                GLenum type, const GLvoid* pixels) {
+  readPixels(w, h, format, type, pixels);
   if (logging) log("glTexSubImage2D(%s,%d,%d,%d,%d,%d,%s,%s)", e(t), level, x, y, w, h, e(format), e(type));
 }
 void GLAPIENTRY glTexEnvi(GLenum t, GLenum p, GLint v) { if (logging) log("glTexEnvi(%s,%s,%s)", e(t), e(p), e(v)); }
 void GLAPIENTRY glTexParameteri(GLenum t, GLenum p, GLint v) { if (logging) log("glTexParameteri(%s,%s,%s)", e(t), e(p), e(v)); }
-void GLAPIENTRY glPixelStorei(GLenum p, GLint v) { if (logging) log("glPixelStorei(%s,%d)", e(p), v); }
+void GLAPIENTRY glPixelStorei(GLenum p, GLint v) {
+  if (p == GL_UNPACK_ALIGNMENT && (v == 1 || v == 2 || v == 4 || v == 8)) st().unpackAlignment = v;
+  if (logging) log("glPixelStorei(%s,%d)", e(p), v);
+}
 void GLAPIENTRY glMaterialf(GLenum f, GLenum p, GLfloat v) { if (logging) log("glMaterialf(%s,%s,%s)", e(f), e(p), num(v).c_str()); }
 void GLAPIENTRY glMaterialfv(GLenum f, GLenum p, const GLfloat* v) {
   if (logging) log("glMaterialfv(%s,%s,%s,%s,%s,%s)", e(f), e(p), num(v[0]).c_str(), num(v[1]).c_str(), num(v[2]).c_str(),

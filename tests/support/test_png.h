@@ -13,3 +13,6 @@ enum PngColour : uint8_t { PngGrey = 0, PngRgb = 2, PngPalette = 3, PngGreyAlpha
 // the tRNS chunk body (empty: none).
 std::vector<uint8_t> encodePng(int width, int height, PngColour colour, const std::vector<uint8_t>& pixels,
                                const std::vector<uint8_t>& palette = {}, const std::vector<uint8_t>& trns = {});
+
+// Appends one chunk (length, type, body, CRC) to a PNG's bytes.
+void appendPngChunk(std::vector<uint8_t>* out, const char* type, const std::vector<uint8_t>& body);

@@ -1,5 +1,5 @@
 // Small PNG encoder for the texture tests (see test_png.h).
-#include "test_png.h"
+#include "support/test_png.h"
 
 #include <string>
 
@@ -16,14 +16,6 @@ uint32_t crc32(const uint8_t* p, size_t n) {
 
 void putBE32(std::vector<uint8_t>* out, uint32_t v) {
   for (int i = 3; i >= 0; --i) out->push_back(static_cast<uint8_t>(v >> (8 * i)));
-}
-
-void chunk(std::vector<uint8_t>* out, const char* type, const std::vector<uint8_t>& body) {
-  putBE32(out, static_cast<uint32_t>(body.size()));
-  std::vector<uint8_t> typed(type, type + 4);
-  typed.insert(typed.end(), body.begin(), body.end());
-  out->insert(out->end(), typed.begin(), typed.end());
-  putBE32(out, crc32(typed.data(), typed.size()));
 }
 
 // zlib stream of stored (uncompressed) deflate blocks.
@@ -51,6 +43,14 @@ std::vector<uint8_t> zlibStored(const std::vector<uint8_t>& raw) {
 
 }  // namespace
 
+void appendPngChunk(std::vector<uint8_t>* out, const char* type, const std::vector<uint8_t>& body) {
+  putBE32(out, static_cast<uint32_t>(body.size()));
+  std::vector<uint8_t> typed(type, type + 4);
+  typed.insert(typed.end(), body.begin(), body.end());
+  out->insert(out->end(), typed.begin(), typed.end());
+  putBE32(out, crc32(typed.data(), typed.size()));
+}
+
 std::vector<uint8_t> encodePng(int width, int height, PngColour colour, const std::vector<uint8_t>& pixels,
                                const std::vector<uint8_t>& palette, const std::vector<uint8_t>& trns) {
   const int channels = colour == PngRgb ? 3 : colour == PngGreyAlpha ? 2 : colour == PngRgba ? 4 : 1;
@@ -59,16 +59,16 @@ std::vector<uint8_t> encodePng(int width, int height, PngColour colour, const st
   putBE32(&header, static_cast<uint32_t>(width));
   putBE32(&header, static_cast<uint32_t>(height));
   header.insert(header.end(), {8, colour, 0, 0, 0});
-  chunk(&png, "IHDR", header);
-  if (!palette.empty()) chunk(&png, "PLTE", palette);
-  if (!trns.empty()) chunk(&png, "tRNS", trns);
+  appendPngChunk(&png, "IHDR", header);
+  if (!palette.empty()) appendPngChunk(&png, "PLTE", palette);
+  if (!trns.empty()) appendPngChunk(&png, "tRNS", trns);
   std::vector<uint8_t> raw;
   const size_t rowBytes = static_cast<size_t>(width) * channels;
   for (int y = 0; y < height; ++y) {
     raw.push_back(0);  // filter: none
     raw.insert(raw.end(), pixels.begin() + y * rowBytes, pixels.begin() + (y + 1) * rowBytes);
   }
-  chunk(&png, "IDAT", zlibStored(raw));
-  chunk(&png, "IEND", {});
+  appendPngChunk(&png, "IDAT", zlibStored(raw));
+  appendPngChunk(&png, "IEND", {});
   return png;
 }
