@@ -6,7 +6,9 @@
 #include "clock/local_time.h"
 #include "scene/scene_node.h"
 
-int32_t lastPageDay = -1;
+int32_t lastPageDate = -1;
+
+static int32_t dateOf(const struct tm& t) { return (t.tm_year + 1900) * 10000 + (t.tm_mon + 1) * 100 + t.tm_mday; }
 
 static void addEndlessCurve(SceneNode* node, MotionCurve curve, int32_t axis) {
   AnimTrack track(1, true, 0.0);
@@ -34,27 +36,28 @@ void buildCalendar(int32_t) {
 void calendarPageCurve(int32_t) {
   const struct tm* read = readLocalTime();
   if (!read) return;
-  // The page is built from this one reading, the same day its watcher
+  // The page is built from this one reading, the same date its watcher
   // compares with, even if the building took past midnight.
   const struct tm now = *read;
-  if (now.tm_mday == lastPageDay) return;
-  lastPageDay = now.tm_mday;
+  const int32_t date = dateOf(now);
+  if (date == lastPageDate) return;
+  lastPageDate = date;
   const int32_t language = currentTrack->axis;
   SceneNode* holder = currentNode;
 
   SceneNode* page = new SceneNode;
-  addEndlessCurve(page, pageWatchCurve, now.tm_mday);
+  addEndlessCurve(page, pageWatchCurve, date);
   holder->addChild(page);
 
-  CalendarDate date;
+  CalendarDate shown;
   int32_t grid[calendarCellCount];
   if (language == 0)
-    fillGridMondayFirst(now, date, grid);
+    fillGridMondayFirst(now, shown, grid);
   else
-    fillGridSundayFirst(now, date, grid);
+    fillGridSundayFirst(now, shown, grid);
 
   page->addChild(meshNode(language == 0 ? "day_rus" : "day", -16, 8));
-  if (date.month >= 0 && date.month < 12) page->addChild(meshNode(monthNameTable[date.month], -16, 16));
+  if (shown.month >= 0 && shown.month < 12) page->addChild(meshNode(monthNameTable[shown.month], -16, 16));
 
   for (int32_t i = 0; i < calendarCellCount; ++i) {
     const int32_t value = grid[i] >= 0 && grid[i] <= 31 ? grid[i] : 0;
@@ -64,7 +67,7 @@ void calendarPageCurve(int32_t) {
     cell->loadMeshes("calendar.pak", dayNameTable[value]);
     // The highlight goes in just before today's cell, so the number is
     // drawn over it.
-    if (value != 0 && value == date.day) page->addChild(meshNode("sel", x, y));
+    if (value != 0 && value == shown.day) page->addChild(meshNode("sel", x, y));
     cell->transform.setPosition(x, y, 0);
     page->addChild(cell);
   }
@@ -73,5 +76,5 @@ void calendarPageCurve(int32_t) {
 void pageWatchCurve(int32_t) {
   const struct tm* now = readLocalTime();
   if (!now) return;
-  if (currentTrack->axis != now->tm_mday) currentNode->expire();
+  if (currentTrack->axis != dateOf(*now)) currentNode->expire();
 }

@@ -8,12 +8,14 @@
 
 int32_t fpsFrameCount = 0;
 
-int32_t fpsDigitPlaces(int32_t frames, FpsDigit digits[3]) {
-  const int32_t n = frames < 0 ? 0 : frames;
-  int32_t count = 0;
-  digits[count++] = FpsDigit{static_cast<char>('0' + (n / 5) % 10), 3.3};
-  if (n > 49) digits[count++] = FpsDigit{static_cast<char>('0' + (n / 50) % 10), 1.9};
-  if (n > 499) digits[count++] = FpsDigit{static_cast<char>('0' + (n / 500) % 10), 0.5};
+int32_t fpsDigitPlaces(int32_t frames, FpsDigit digits[maxFpsDigits]) {
+  int32_t rate = frames < 0 ? 0 : frames / 5;
+  if (rate > 9999) rate = 9999;
+  const int32_t count = rate > 999 ? 4 : rate > 99 ? 3 : rate > 9 ? 2 : 1;
+  // x of each place, units first, for up to three digits and for four.
+  static const double placeX[2][maxFpsDigits] = {{3.3, 1.9, 0.5, 0.0}, {4.7, 3.3, 1.9, 0.5}};
+  for (int32_t i = 0; i < count; ++i, rate /= 10)
+    digits[i] = FpsDigit{static_cast<char>('0' + rate % 10), placeX[count == 4][i]};
   return count;
 }
 
@@ -23,7 +25,7 @@ void fpsCurve(int32_t) {
   currentTrack->elapsed -= 5000.0;
 
   SceneNode* anchor = currentNode;
-  FpsDigit digits[3];
+  FpsDigit digits[maxFpsDigits];
   const int32_t count = fpsDigitPlaces(fpsFrameCount, digits);
   for (int32_t i = 0; i < count; ++i) {
     SceneNode* node = new SceneNode;

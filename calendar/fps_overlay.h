@@ -1,6 +1,6 @@
 // Frame-rate overlay: counts frames and, every 5 seconds of its track's
-// clock, hangs the mean frame rate of that period under the "fps" label as
-// up to three digit nodes that expire after 5 seconds.
+// clock, hangs the mean frame rate of that period beside the "fps" label as
+// up to four digit nodes that expire after 5 seconds.
 #pragma once
 
 #include <cstdint>
@@ -14,10 +14,14 @@ struct FpsDigit {
   double x;
 };
 
+const int32_t maxFpsDigits = 4;
+
 // The digits that show n frames in 5 seconds (n / 5 frames per second), in
-// creation order: units always, tens when n > 49, hundreds when n > 499.
-// Returns their number; rates of 1000 and more show their last three digits.
-int32_t fpsDigitPlaces(int32_t frames, FpsDigit digits[3]);
+// creation order: units always, tens when n > 49, hundreds when n > 499,
+// thousands when n > 4999. A four-digit rate moves the readout one place to
+// the right, so that it stays clear of the label; rates over 9999 read 9999.
+// Returns their number.
+int32_t fpsDigitPlaces(int32_t frames, FpsDigit digits[maxFpsDigits]);
 
 // Endless track of the fps anchor.
 void fpsCurve(int32_t userValue);

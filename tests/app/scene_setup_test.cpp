@@ -32,7 +32,7 @@ class SceneSetupTest : public ::testing::Test {
     display->setProjection(1024, 768);
     settings = new Settings;
     frameTick = 0;
-    lastPageDay = -1;
+    lastPageDate = -1;
     for (int32_t& v : lastShown) v = -1;
   }
   void TearDown() override {

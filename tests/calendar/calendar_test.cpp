@@ -1,6 +1,5 @@
 // Calendar page: the node tree of a page in both languages, one highlight
-// per page, and rebuilding when (and only when) the day of the month
-// changes. time() is the test double of clock/fake_local_time.h.
+// per page, and rebuilding when (and only when) the date changes. time() is the test double of clock/fake_local_time.h.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -21,7 +20,7 @@ class CalendarTest : public ::testing::Test {
   void SetUp() override {
     glrec::reset();
     glrec::setLogging(false);
-    lastPageDay = -1;
+    lastPageDate = -1;
     frameTick = 100;
   }
   void TearDown() override {
@@ -73,7 +72,7 @@ TEST_F(CalendarTest, SundayFirstPageOfFebruary2026) {
   EXPECT_DOUBLE_EQ(-16, anchor->children[0]->transform.position[0]);
   EXPECT_DOUBLE_EQ(-12, anchor->children[0]->transform.position[1]);
   ASSERT_EQ(1u, holder()->children.size());
-  EXPECT_EQ(14, lastPageDay);
+  EXPECT_EQ(20260214, lastPageDate);
 
   const std::vector<SceneNode*>& c = page()->children;
   ASSERT_EQ(45u, c.size());  // row, month, 42 cells, one highlight
@@ -117,7 +116,7 @@ TEST_F(CalendarTest, RussianPagesStartOnMonday) {
   EXPECT_EQ("null", cellsNow[34]);
   deleteSceneTree(anchor);
 
-  lastPageDay = -1;
+  lastPageDate = -1;
   fakeclock::set(2026, 12, 24, 0, 0, 0);
   build(0);
   frame();
@@ -128,7 +127,7 @@ TEST_F(CalendarTest, RussianPagesStartOnMonday) {
   EXPECT_EQ("31", cellsNow[31]);
 }
 
-TEST_F(CalendarTest, NewPageOnANewDayOnly) {
+TEST_F(CalendarTest, NewPageOnANewDateOnly) {
   fakeclock::set(2026, 2, 14, 23, 59, 59);
   build(1);
   frame();
@@ -142,26 +141,30 @@ TEST_F(CalendarTest, NewPageOnANewDayOnly) {
   ASSERT_EQ(2u, holder()->children.size());
   EXPECT_TRUE(holder()->children[0]->expired);
   EXPECT_FALSE(page()->expired);
-  EXPECT_EQ(15, lastPageDay);
+  EXPECT_EQ(20260215, lastPageDate);
   // The old page takes itself apart within a few frames.
   for (int i = 0; i < 4; ++i) frame();
   ASSERT_EQ(1u, holder()->children.size());
   EXPECT_NE(first, page());
 
-  // Another month but the same day of the month: the page stays.
-  SceneNode* second = page();
-  fakeclock::set(2026, 3, 15, 12, 0, 0);
-  for (int i = 0; i < 3; ++i) frame();
-  EXPECT_EQ(1u, holder()->children.size());
-  EXPECT_EQ(second, page());
-  EXPECT_FALSE(second->expired);
+  // The clock set to the same day of another month (or year): a new page
+  // of that month, not the old one until the next day.
+  for (const int year : {2026, 2027}) {
+    SceneNode* before = page();
+    fakeclock::set(year, 3, 15, 12, 0, 0);
+    for (int i = 0; i < 4; ++i) frame();
+    ASSERT_EQ(1u, holder()->children.size()) << year;
+    EXPECT_NE(before, page()) << year;
+    EXPECT_EQ("m3", showarchives::entryShown(page()->children[1]));
+    EXPECT_EQ(year * 10000 + 315, lastPageDate);
+  }
 }
 
 TEST_F(CalendarTest, LeapFebruaryPages) {
   const int years[3] = {2024, 2100, 2000};
   const int lastDay[3] = {29, 28, 29};
   for (int k = 0; k < 3; ++k) {
-    lastPageDay = -1;
+    lastPageDate = -1;
     fakeclock::set(years[k], 2, 10, 12, 0, 0);
     build(1);
     frame();
