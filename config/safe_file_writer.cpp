@@ -19,18 +19,6 @@ std::string folderOf(const std::string& path) {
   return cut == 0 ? "/" : path.substr(0, cut);
 }
 
-// A settings file that is a link is updated where it points, so the link
-// survives.
-std::string resolveLink(const std::string& path) {
-  struct stat st;
-  if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
-  char* real = realpath(path.c_str(), nullptr);
-  if (!real) return path;
-  std::string resolved = real;
-  free(real);
-  return resolved;
-}
-
 bool writeAll(int fd, const std::string& bytes) {
   size_t done = 0;
   while (done < bytes.size()) {
@@ -46,9 +34,38 @@ bool writeAll(int fd, const std::string& bytes) {
 
 }  // namespace
 
+std::string SafeFileWriter::target(const std::string& path, std::string& error) {
+  std::string current = path;
+  // As many links as the system itself follows in one path.
+  for (int hops = 0; hops < 40; ++hops) {
+    struct stat st;
+    const bool failed = lstat(current.c_str(), &st) != 0;
+    const bool missing = failed && errno == ENOENT;
+    if (failed || !S_ISLNK(st.st_mode)) {
+      // The end of the chain; when it does not exist, it is made in its folder.
+      if (missing && hops > 0 && (stat(folderOf(current).c_str(), &st) != 0 || !S_ISDIR(st.st_mode))) {
+        error = path + " is a link to " + current + ", whose folder does not exist";
+        return "";
+      }
+      return current;
+    }
+    std::vector<char> text(static_cast<size_t>(st.st_size > 0 ? st.st_size : PATH_MAX) + 1);
+    const ssize_t n = readlink(current.c_str(), text.data(), text.size());
+    if (n < 0 || static_cast<size_t>(n) >= text.size()) {
+      error = "cannot read the link " + current + ": " + (n < 0 ? std::strerror(errno) : "it changed while read");
+      return "";
+    }
+    const std::string to(text.data(), static_cast<size_t>(n));
+    current = to[0] == '/' ? to : folderOf(current) + "/" + to;
+  }
+  error = path + " is a chain of links that goes round or on too long";
+  return "";
+}
+
 bool SafeFileWriter::write(const std::string& requestedPath, const std::string& bytes) {
   error.clear();
-  const std::string path = resolveLink(requestedPath);
+  const std::string path = target(requestedPath, error);
+  if (path.empty()) return false;
   std::string pattern = path + ".tmp-XXXXXX";
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');

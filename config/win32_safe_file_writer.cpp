@@ -22,6 +22,9 @@ std::string lastError() {
 
 }  // namespace
 
+// Links are not followed here: the file at the path itself is replaced.
+std::string SafeFileWriter::target(const std::string& path, std::string&) { return path; }
+
 bool SafeFileWriter::write(const std::string& path, const std::string& bytes) {
   error.clear();
   HANDLE file = INVALID_HANDLE_VALUE;

@@ -95,6 +95,29 @@ TEST(SafeFileWriter, KeepsPermissionsAndLinks) {
   EXPECT_EQ(st.st_mode & 0777, 0640u);
 }
 
+TEST(SafeFileWriter, ALinkToNoFileYetIsKeptAndItsTargetMade) {
+  ConfigTestFolder dir;
+  mkdir(dir.path("sub").c_str(), 0755);
+  // A relative link to a relative link to a file that is not there yet.
+  ASSERT_EQ(symlink("sub/middle", dir.path().c_str()), 0);
+  ASSERT_EQ(symlink("real", dir.path("sub/middle").c_str()), 0);
+  SafeFileWriter writer;
+  ASSERT_TRUE(writer.write(dir.path(), "new")) << writer.error;
+  struct stat st;
+  ASSERT_EQ(lstat(dir.path().c_str(), &st), 0);
+  EXPECT_TRUE(S_ISLNK(st.st_mode));
+  EXPECT_EQ(readBytes(dir.path("sub/real")), "new");
+
+  // Its target's folder must exist; a loop of links is refused too.
+  ASSERT_EQ(symlink("gone/real", dir.path("far").c_str()), 0);
+  EXPECT_FALSE(writer.write(dir.path("far"), "x"));
+  EXPECT_NE(writer.error.find("gone/real, whose folder does not exist"), std::string::npos) << writer.error;
+  ASSERT_EQ(symlink("loop", dir.path("loop").c_str()), 0);
+  EXPECT_FALSE(writer.write(dir.path("loop"), "x"));
+  EXPECT_NE(writer.error.find("goes round"), std::string::npos) << writer.error;
+  EXPECT_EQ(entriesIn(dir.folder), 4);  // nothing added beside them
+}
+
 TEST(SafeFileWriter, FailureReportsAndChangesNothing) {
   ConfigTestFolder dir;
   SafeFileWriter writer;
