@@ -14,9 +14,7 @@ foreach(lib SDL png16 z)
 endforeach()
 
 add_library(orvel_win32_deps INTERFACE)
-# The shim of SDL_image comes first so that <SDL/SDL_image.h> finds it.
-target_include_directories(orvel_win32_deps INTERFACE
-  ${CMAKE_SOURCE_DIR}/platform/win32/include ${ORVEL_WIN_PREFIX}/include ${ORVEL_WIN_PREFIX}/include/SDL)
+target_include_directories(orvel_win32_deps INTERFACE ${ORVEL_WIN_PREFIX}/include ${ORVEL_WIN_PREFIX}/include/SDL)
 # <GL/gl.h> pulls in all of <windows.h> unless these are given; the shared
 # code should not see its macros (near, far, min, max, ...). The values equal
 # the ones <windows.h> sets, so the two never disagree. Without dllimport the
