@@ -1,7 +1,6 @@
 // Entry: command-line parsing, run modes, the show's start-up and shut-down.
 #include "app/entry.h"
 
-#include <fstream>
 #include <sstream>
 
 #include "app/display.h"
@@ -10,6 +9,7 @@
 #include "app/preview.h"
 #include "app/scene_setup.h"
 #include "app/settings.h"
+#include "app/settings_file.h"
 #include "archive/archive_cache.h"
 #include "platform/platform.h"
 #include "scene/scene_node.h"
@@ -49,10 +49,12 @@ int runConfigure() {
 }
 
 int runShow() {
-  std::ifstream file(settingsFilePath().c_str(), std::ios::in | std::ios::binary);
+  // A missing, foreign or unreadable file gives the defaults; the show
+  // reports nothing about it.
+  SettingsFile file;
+  file.load(settingsFilePath());
   archiveCache.setBasePath(installDir.folder().c_str());
-  settings = new Settings;
-  if (file.is_open()) settings->readSettings(file);
+  settings = new Settings(file.record);
 
   display = new Display;
   display->open(settings->displayWidth(), settings->displayHeight(), settings->displayDepth());
@@ -69,7 +71,6 @@ int runShow() {
   overlayRoot = nullptr;
   delete display;
   display = nullptr;
-  file.close();
   return 0;
 }
 

@@ -1,5 +1,7 @@
 // Settings: the user's choices, read from the binary settings file that the
-// settings program writes. The show only reads it.
+// settings program writes. The show only reads it. Every field is described
+// once, in the table of app/settings_field.h; its reader and writer are
+// app/settings_file.h.
 #pragma once
 
 #include <cstdint>
@@ -20,10 +22,12 @@ class Settings {
 
   // Reads a settings file. Format 1 is taken field by field; a field the file
   // does not hold in full keeps its default. Any other format gives the
-  // defaults. Never allocates more than the file holds.
+  // defaults. The texts end at their first zero byte. Never allocates more
+  // than the file holds.
   void readSettings(std::istream& in);
   // Writes format 1, exactly the layout readSettings takes.
   void writeSettings(std::ostream& out) const;
+  // Every field to the default the table gives it, both texts empty.
   void resetToDefaults();
 
   int displayWidth() const { return displayModeTable[row()][0]; }

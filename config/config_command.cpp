@@ -4,8 +4,9 @@
 
 #include <ostream>
 
-#include "config/settings_field.h"
-#include "config/settings_file.h"
+#include "app/settings_field.h"
+#include "app/settings_file.h"
+#include "config/safe_file_writer.h"
 
 void printConfigUsage(std::ostream& out) {
   out << "Usage: config                       open the settings dialog\n"
@@ -17,15 +18,28 @@ void printConfigUsage(std::ostream& out) {
          "--show after either prints the result. --file PATH works on another file\n"
          "than the one the show reads.\n"
          "\n"
-         "Settings:\n"
-         "  showFps, showClock, analogClock, clock24h, largeClock, showCalendar,\n"
-         "  russianCalendar, quitOnMouseMove   0/1, true/false, on/off, yes/no\n"
-         "  resolutionIndex (or resolution)    0..9, desktop, or a size:\n";
-  for (uint32_t row = 0; row < resolutionRowCount; ++row)
-    out << "      " << row << "  " << resolutionLabel(row) << '\n';
-  out << "reservedText1, reservedText2 and reservedWord are kept as the file holds them.\n"
+         "Settings:\n";
+  std::string reserved;
+  for (int i = 0; i < settingsFieldCount; ++i) {
+    const SettingsField& f = settingsFields[i];
+    if (f.store == ReservedField) reserved += std::string(reserved.empty() ? "" : ", ") + f.name;
+    if (f.store != StoredField) continue;
+    out << "  " << f.name << (f.kind == FieldResolution ? " (or resolution)" : "") << ": "
+        << settingsValueHelp(f) << '\n';
+    if (f.kind == FieldResolution)
+      for (uint32_t row = 0; row < resolutionRowCount; ++row)
+        out << "      " << row << "  " << resolutionLabel(row) << '\n';
+  }
+  out << reserved << " are kept as the file holds them.\n"
          "A file that is not a sound settings file is never changed by --set; --reset\n"
          "replaces it.\n";
+}
+
+bool saveSettings(const std::string& path, const Settings& record, std::string& error) {
+  SafeFileWriter writer;
+  if (writer.write(path, SettingsFile::encode(record))) return true;
+  error = writer.error;
+  return false;
 }
 
 int runConfigCommand(const std::vector<std::string>& args, const std::string& defaultPath, std::ostream& out,
@@ -77,13 +91,9 @@ int runConfigCommand(const std::vector<std::string>& args, const std::string& de
   if (reset) {
     // Reserved fields belong to whatever wrote them; a reset keeps them when
     // the file is sound and starts clean otherwise.
-    Settings defaults;
-    if (file.state == SettingsFileValid) {
-      defaults.reservedText1 = record.reservedText1;
-      defaults.reservedText2 = record.reservedText2;
-      defaults.reservedWord = record.reservedWord;
-    }
-    record = defaults;
+    for (int i = 0; i < settingsFieldCount; ++i)
+      if (settingsFields[i].store != ReservedField || file.state != SettingsFileValid)
+        resetSettingsField(record, settingsFields[i]);
   }
   for (const std::string& kv : assignments) {
     size_t eq = kv.find('=');
@@ -106,7 +116,7 @@ int runConfigCommand(const std::vector<std::string>& args, const std::string& de
   }
   if (write) {
     std::string error;
-    if (!SettingsFile::save(path, record, error)) {
+    if (!saveSettings(path, record, error)) {
       err << "config: " << error << '\n';
       return 1;
     }
@@ -116,6 +126,7 @@ int runConfigCommand(const std::vector<std::string>& args, const std::string& de
   }
   if (show)
     for (int i = 0; i < settingsFieldCount; ++i)
-      out << settingsFields[i].name << '=' << formatSettingsField(record, settingsFields[i]) << '\n';
+      if (settingsFields[i].store != RunTimeField)
+        out << settingsFields[i].name << '=' << formatSettingsField(record, settingsFields[i]) << '\n';
   return 0;
 }

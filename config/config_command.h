@@ -14,3 +14,8 @@ int runConfigCommand(const std::vector<std::string>& args, const std::string& pa
                      std::ostream& err);
 
 void printConfigUsage(std::ostream& out);
+
+class Settings;
+// Writes record to path through SafeFileWriter. False with error set; the
+// old file is then as it was.
+bool saveSettings(const std::string& path, const Settings& record, std::string& error);

@@ -6,26 +6,25 @@
 #include <gtk/gtk.h>
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
-#include "config/settings_field.h"
-#include "config/settings_file.h"
+#include "app/settings_field.h"
+#include "app/settings_file.h"
+#include "config/config_command.h"
 
 namespace {
 
+// The widgets of one field of the table: the check box, the two radio
+// buttons or the list, and the row label in front of them.
+struct FieldWidgets {
+  const SettingsField* field;
+  GtkWidget* control[2];
+  GtkWidget* label;
+};
+
 struct DialogWidgets {
-  GtkWidget* showClock;
-  GtkWidget* analog;
-  GtkWidget* digital;
-  GtkWidget* hours12;
-  GtkWidget* hours24;
-  GtkWidget* large;
-  GtkWidget* small;
-  GtkWidget* styleLabels[3];
-  GtkWidget* showCalendar;
-  GtkWidget* russian;
-  GtkWidget* resolution;
-  GtkWidget* showFps;
-  GtkWidget* quitOnMouse;
+  std::vector<FieldWidgets> fields;
 };
 
 bool active(GtkWidget* w) { return gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(w)); }
@@ -34,30 +33,39 @@ void setActive(GtkWidget* w, bool on) { gtk_toggle_button_set_active(GTK_TOGGLE_
 // The record as the widgets show it; fields without a widget come from base.
 Settings choicesOf(const DialogWidgets& d, const Settings& base) {
   Settings r = base;
-  r.showClock = active(d.showClock);
-  r.analogClock = active(d.analog);
-  r.clock24h = active(d.hours24);
-  r.largeClock = active(d.large);
-  r.showCalendar = active(d.showCalendar);
-  r.russianCalendar = active(d.russian);
-  r.showFps = active(d.showFps);
-  r.quitOnMouseMove = active(d.quitOnMouse);
-  // An index past the table reads as the desktop; it is kept unless the
-  // user picks another row.
-  int row = gtk_combo_box_get_active(GTK_COMBO_BOX(d.resolution));
-  if (!(row == 0 && base.resolutionIndex >= resolutionRowCount)) r.resolutionIndex = row < 0 ? 0 : row;
+  for (const FieldWidgets& w : d.fields) {
+    const SettingsField& f = *w.field;
+    if (f.control == CheckControl) r.*f.flag = active(w.control[0]);
+    if (f.control == RadioPairControl) r.*f.flag = active(w.control[0]) == f.firstChoiceOn;
+    if (f.control == ListControl) {
+      // An index past the table reads as the desktop; it is kept unless the
+      // user picks another row.
+      int row = gtk_combo_box_get_active(GTK_COMBO_BOX(w.control[0]));
+      if (!(row == 0 && base.*f.word >= resolutionRowCount)) r.*f.word = row < 0 ? 0 : row;
+    }
+  }
   return r;
+}
+
+void fill(DialogWidgets& d, const Settings& r) {
+  for (FieldWidgets& w : d.fields) {
+    const SettingsField& f = *w.field;
+    if (f.control == CheckControl) setActive(w.control[0], r.*f.flag);
+    if (f.control == RadioPairControl) setActive(w.control[r.*f.flag == f.firstChoiceOn ? 0 : 1], true);
+    if (f.control == ListControl)
+      gtk_combo_box_set_active(GTK_COMBO_BOX(w.control[0]),
+                               r.*f.word < resolutionRowCount ? static_cast<int>(r.*f.word) : 0);
+  }
 }
 
 void updateAvailability(GtkToggleButton*, gpointer data) {
   DialogWidgets* d = static_cast<DialogWidgets*>(data);
-  ChoiceAvailability a = choiceAvailability(choicesOf(*d, Settings()));
-  GtkWidget* style[] = {d->analog, d->digital, d->large, d->small, d->styleLabels[0], d->styleLabels[2]};
-  for (GtkWidget* w : style) gtk_widget_set_sensitive(w, a.clockStyle);
-  gtk_widget_set_sensitive(d->hours12, a.hourFormat);
-  gtk_widget_set_sensitive(d->hours24, a.hourFormat);
-  gtk_widget_set_sensitive(d->styleLabels[1], a.hourFormat);
-  gtk_widget_set_sensitive(d->russian, a.russian);
+  const Settings shown = choicesOf(*d, Settings());
+  for (FieldWidgets& w : d->fields) {
+    const bool on = settingsFieldAvailable(shown, *w.field);
+    for (GtkWidget* c : {w.control[0], w.control[1], w.label})
+      if (c) gtk_widget_set_sensitive(c, on);
+  }
 }
 
 GtkWidget* sectionTitle(const char* text) {
@@ -69,36 +77,34 @@ GtkWidget* sectionTitle(const char* text) {
   return label;
 }
 
-GtkWidget* rowLabel(const char* text) {
-  GtkWidget* label = gtk_label_new(text);
-  gtk_widget_set_halign(label, GTK_ALIGN_START);
-  gtk_widget_set_margin_start(label, 24);
-  return label;
-}
-
-// A check button alone on a full row, indented by margin.
-GtkWidget* checkRow(GtkGrid* grid, int top, const char* text, int margin) {
-  GtkWidget* check = gtk_check_button_new_with_mnemonic(text);
-  gtk_widget_set_margin_start(check, margin);
-  gtk_grid_attach(grid, check, 0, top, 3, 1);
-  return check;
-}
-
-// A section title on a full row, with a gap above all but the first.
-void titleRow(GtkGrid* grid, int top, const char* text) {
-  GtkWidget* title = sectionTitle(text);
-  if (top > 0) gtk_widget_set_margin_top(title, 12);
-  gtk_grid_attach(grid, title, 0, top, 3, 1);
-}
-
-// A row of two radio buttons; returns the second, the first through first.
-GtkWidget* radioPair(GtkGrid* grid, int top, GtkWidget* label, const char* a, const char* b, GtkWidget** first) {
-  *first = gtk_radio_button_new_with_mnemonic(nullptr, a);
-  GtkWidget* second = gtk_radio_button_new_with_mnemonic_from_widget(GTK_RADIO_BUTTON(*first), b);
-  gtk_grid_attach(grid, label, 0, top, 1, 1);
-  gtk_grid_attach(grid, *first, 1, top, 1, 1);
-  gtk_grid_attach(grid, second, 2, top, 1, 1);
-  return second;
+// One row of the grid for a field; choices that depend on another stand
+// indented under it.
+FieldWidgets fieldRow(GtkGrid* grid, int top, const SettingsField& f) {
+  FieldWidgets w = {&f, {nullptr, nullptr}, nullptr};
+  const int margin = f.needs ? 36 : 12;
+  if (f.control == CheckControl) {
+    w.control[0] = gtk_check_button_new_with_mnemonic(f.label);
+    gtk_widget_set_margin_start(w.control[0], margin);
+    gtk_grid_attach(grid, w.control[0], 0, top, 3, 1);
+    return w;
+  }
+  w.label = f.control == ListControl ? gtk_label_new_with_mnemonic(f.label) : gtk_label_new(f.label);
+  gtk_widget_set_halign(w.label, GTK_ALIGN_START);
+  gtk_widget_set_margin_start(w.label, f.needs ? 24 : 12);
+  gtk_grid_attach(grid, w.label, 0, top, 1, 1);
+  if (f.control == RadioPairControl) {
+    w.control[0] = gtk_radio_button_new_with_mnemonic(nullptr, f.choices[0]);
+    w.control[1] = gtk_radio_button_new_with_mnemonic_from_widget(GTK_RADIO_BUTTON(w.control[0]), f.choices[1]);
+    gtk_grid_attach(grid, w.control[0], 1, top, 1, 1);
+    gtk_grid_attach(grid, w.control[1], 2, top, 1, 1);
+  } else {
+    w.control[0] = gtk_combo_box_text_new();
+    for (uint32_t row = 0; row < resolutionRowCount; ++row)
+      gtk_combo_box_text_append_text(GTK_COMBO_BOX_TEXT(w.control[0]), resolutionLabel(row).c_str());
+    gtk_label_set_mnemonic_widget(GTK_LABEL(w.label), w.control[0]);
+    gtk_grid_attach(grid, w.control[0], 1, top, 2, 1);
+  }
+  return w;
 }
 
 GtkWidget* buildChoices(DialogWidgets& d) {
@@ -106,46 +112,18 @@ GtkWidget* buildChoices(DialogWidgets& d) {
   gtk_grid_set_row_spacing(grid, 6);
   gtk_grid_set_column_spacing(grid, 18);
   int top = 0;
-
-  titleRow(grid, top++, "Clock");
-  d.showClock = checkRow(grid, top++, "Show the cloc_k", 12);
-  d.styleLabels[0] = rowLabel("Face");
-  d.digital = radioPair(grid, top++, d.styleLabels[0], "_Analog", "_Digital", &d.analog);
-  d.styleLabels[1] = rowLabel("Hours");
-  d.hours24 = radioPair(grid, top++, d.styleLabels[1], "_12 hours", "_24 hours", &d.hours12);
-  d.styleLabels[2] = rowLabel("Size");
-  d.small = radioPair(grid, top++, d.styleLabels[2], "_Large", "_Small", &d.large);
-
-  titleRow(grid, top++, "Calendar");
-  d.showCalendar = checkRow(grid, top++, "Show the cal_endar", 12);
-  d.russian = checkRow(grid, top++, "Russ_ian calendar", 36);
-
-  titleRow(grid, top++, "Show");
-  GtkWidget* resolutionLabelWidget = gtk_label_new_with_mnemonic("_Resolution");
-  gtk_widget_set_halign(resolutionLabelWidget, GTK_ALIGN_START);
-  gtk_widget_set_margin_start(resolutionLabelWidget, 12);
-  d.resolution = gtk_combo_box_text_new();
-  for (uint32_t row = 0; row < resolutionRowCount; ++row)
-    gtk_combo_box_text_append_text(GTK_COMBO_BOX_TEXT(d.resolution), resolutionLabel(row).c_str());
-  gtk_label_set_mnemonic_widget(GTK_LABEL(resolutionLabelWidget), d.resolution);
-  gtk_grid_attach(grid, resolutionLabelWidget, 0, top, 1, 1);
-  gtk_grid_attach(grid, d.resolution, 1, top++, 2, 1);
-  d.showFps = checkRow(grid, top++, "Show _frames per second", 12);
-  d.quitOnMouse = checkRow(grid, top++, "_Quit when the mouse moves", 12);
+  const char* section = nullptr;
+  for (const SettingsField* f : settingsFieldsInDialogOrder()) {
+    if (!section || std::string(section) != f->section) {
+      // A section title on a full row, with a gap above all but the first.
+      section = f->section;
+      GtkWidget* title = sectionTitle(section);
+      if (top > 0) gtk_widget_set_margin_top(title, 12);
+      gtk_grid_attach(grid, title, 0, top++, 3, 1);
+    }
+    d.fields.push_back(fieldRow(grid, top++, *f));
+  }
   return GTK_WIDGET(grid);
-}
-
-void fill(DialogWidgets& d, const Settings& r) {
-  setActive(d.showClock, r.showClock);
-  setActive(r.analogClock ? d.analog : d.digital, true);
-  setActive(r.clock24h ? d.hours24 : d.hours12, true);
-  setActive(r.largeClock ? d.large : d.small, true);
-  setActive(d.showCalendar, r.showCalendar);
-  setActive(d.russian, r.russianCalendar);
-  setActive(d.showFps, r.showFps);
-  setActive(d.quitOnMouse, r.quitOnMouseMove);
-  gtk_combo_box_set_active(GTK_COMBO_BOX(d.resolution),
-                           r.resolutionIndex < resolutionRowCount ? static_cast<int>(r.resolutionIndex) : 0);
 }
 
 void showError(GtkWidget* parent, const std::string& text) {
@@ -189,14 +167,15 @@ int runConfigDialog(int& argc, char**& argv, const std::string& path) {
   DialogWidgets d;
   gtk_box_pack_start(GTK_BOX(content), buildChoices(d), FALSE, FALSE, 0);
   fill(d, file.record);
-  GtkWidget* triggers[] = {d.showClock, d.analog, d.digital, d.showCalendar};
-  for (GtkWidget* w : triggers) g_signal_connect(w, "toggled", G_CALLBACK(updateAvailability), &d);
+  for (FieldWidgets& w : d.fields)
+    for (GtkWidget* c : w.control)
+      if (c && GTK_IS_TOGGLE_BUTTON(c)) g_signal_connect(c, "toggled", G_CALLBACK(updateAvailability), &d);
   updateAvailability(nullptr, &d);
   gtk_widget_show_all(dialog);
 
   while (gtk_dialog_run(GTK_DIALOG(dialog)) == GTK_RESPONSE_OK) {
     std::string error;
-    if (SettingsFile::save(path, choicesOf(d, file.record), error)) break;
+    if (saveSettings(path, choicesOf(d, file.record), error)) break;
     showError(dialog, error);
   }
   gtk_widget_destroy(dialog);

@@ -9,9 +9,12 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
-#include "config/settings_field.h"
-#include "config/settings_file.h"
+#include "app/settings_field.h"
+#include "app/settings_file.h"
+#include "config/config_command.h"
 
 namespace {
 
@@ -24,23 +27,16 @@ bool attachParentConsole() {
 }
 const bool consoleAttached = attachParentConsole();
 
-// Control identifiers; the tests find the controls by them.
-enum {
-  IdShowClock = 101,
-  IdAnalog,
-  IdDigital,
-  IdHours12,
-  IdHours24,
-  IdLarge,
-  IdSmall,
-  IdShowCalendar,
-  IdRussian,
-  IdResolution,
-  IdShowFps,
-  IdQuitOnMouse,
-  IdFaceLabel,
-  IdHoursLabel,
-  IdSizeLabel,
+// Control identifiers, which the tests use: from 101 in the dialog's order,
+// one for a check box or list and two for a radio pair; the radio rows'
+// labels take the numbers after the last control.
+const int firstControlId = 101;
+
+// The controls of one field of the table.
+struct FieldControls {
+  const SettingsField* field;
+  int id;       // the check box, the list or the first radio button; the second is id + 1
+  int labelId;  // the row label, 0 for none
 };
 
 struct Dialog {
@@ -48,6 +44,8 @@ struct Dialog {
   HFONT font = nullptr;
   std::string path;
   SettingsFile file;
+  std::vector<FieldControls> fields;
+  int lastControlId = firstControlId;
   bool done = false;
 };
 
@@ -56,45 +54,45 @@ bool checked(HWND w, int id) { return SendMessageA(item(w, id), BM_GETCHECK, 0, 
 void check(HWND w, int id, bool on) { SendMessageA(item(w, id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0); }
 
 // The record as the controls show it; fields without a control come from base.
-Settings choicesOf(HWND w, const Settings& base) {
+Settings choicesOf(const Dialog& d, const Settings& base) {
   Settings r = base;
-  r.showClock = checked(w, IdShowClock);
-  r.analogClock = checked(w, IdAnalog);
-  r.clock24h = checked(w, IdHours24);
-  r.largeClock = checked(w, IdLarge);
-  r.showCalendar = checked(w, IdShowCalendar);
-  r.russianCalendar = checked(w, IdRussian);
-  r.showFps = checked(w, IdShowFps);
-  r.quitOnMouseMove = checked(w, IdQuitOnMouse);
-  // An index past the table reads as the desktop; it is kept unless the
-  // user picks another row.
-  LRESULT row = SendMessageA(item(w, IdResolution), CB_GETCURSEL, 0, 0);
-  if (!(row == 0 && base.resolutionIndex >= resolutionRowCount))
-    r.resolutionIndex = row == CB_ERR ? 0 : static_cast<uint32_t>(row);
+  for (const FieldControls& c : d.fields) {
+    const SettingsField& f = *c.field;
+    if (f.control == CheckControl) r.*f.flag = checked(d.window, c.id);
+    if (f.control == RadioPairControl) r.*f.flag = checked(d.window, c.id) == f.firstChoiceOn;
+    if (f.control == ListControl) {
+      // An index past the table reads as the desktop; it is kept unless the
+      // user picks another row.
+      LRESULT row = SendMessageA(item(d.window, c.id), CB_GETCURSEL, 0, 0);
+      if (!(row == 0 && base.*f.word >= resolutionRowCount))
+        r.*f.word = row == CB_ERR ? 0 : static_cast<uint32_t>(row);
+    }
+  }
   return r;
 }
 
-void updateAvailability(HWND w) {
-  ChoiceAvailability a = choiceAvailability(choicesOf(w, Settings()));
-  for (int id : {IdAnalog, IdDigital, IdLarge, IdSmall, IdFaceLabel, IdSizeLabel}) EnableWindow(item(w, id), a.clockStyle);
-  for (int id : {IdHours12, IdHours24, IdHoursLabel}) EnableWindow(item(w, id), a.hourFormat);
-  EnableWindow(item(w, IdRussian), a.russian);
+void fill(const Dialog& d, const Settings& r) {
+  for (const FieldControls& c : d.fields) {
+    const SettingsField& f = *c.field;
+    if (f.control == CheckControl) check(d.window, c.id, r.*f.flag);
+    if (f.control == RadioPairControl) check(d.window, r.*f.flag == f.firstChoiceOn ? c.id : c.id + 1, true);
+    if (f.control == ListControl)
+      SendMessageA(item(d.window, c.id), CB_SETCURSEL, r.*f.word < resolutionRowCount ? r.*f.word : 0, 0);
+  }
 }
 
-void fill(HWND w, const Settings& r) {
-  check(w, IdShowClock, r.showClock);
-  check(w, r.analogClock ? IdAnalog : IdDigital, true);
-  check(w, r.clock24h ? IdHours24 : IdHours12, true);
-  check(w, r.largeClock ? IdLarge : IdSmall, true);
-  check(w, IdShowCalendar, r.showCalendar);
-  check(w, IdRussian, r.russianCalendar);
-  check(w, IdShowFps, r.showFps);
-  check(w, IdQuitOnMouse, r.quitOnMouseMove);
-  SendMessageA(item(w, IdResolution), CB_SETCURSEL, r.resolutionIndex < resolutionRowCount ? r.resolutionIndex : 0, 0);
+void updateAvailability(const Dialog& d) {
+  const Settings shown = choicesOf(d, Settings());
+  for (const FieldControls& c : d.fields) {
+    const BOOL on = settingsFieldAvailable(shown, *c.field);
+    EnableWindow(item(d.window, c.id), on);
+    if (c.field->control == RadioPairControl) EnableWindow(item(d.window, c.id + 1), on);
+    if (c.labelId) EnableWindow(item(d.window, c.labelId), on);
+  }
 }
 
 // Layout, in pixels at the default GUI font.
-const int margin = 14, rowHeight = 24, indent = 18, columnA = 110, columnB = 210, width = 360;
+const int margin = 14, rowHeight = 24, listRowHeight = 30, indent = 18, columnA = 110, columnB = 210, width = 360;
 
 HWND add(Dialog& d, const char* cls, const char* text, DWORD style, int x, int y, int w, int h, int id) {
   HWND c = CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, d.window,
@@ -103,13 +101,50 @@ HWND add(Dialog& d, const char* cls, const char* text, DWORD style, int x, int y
   return c;
 }
 
-void radioRow(Dialog& d, int y, int labelId, const char* label, int idA, const char* a, int idB, const char* b) {
-  add(d, "STATIC", label, 0, margin + 2 * indent, y + 3, columnA - 2 * indent - margin, 18, labelId);
-  add(d, "BUTTON", a, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, columnA, y, columnB - columnA - 4, 22, idA);
-  add(d, "BUTTON", b, BS_AUTORADIOBUTTON, columnB, y, width - columnB - margin, 22, idB);
+// Win32 marks mnemonics with '&' where the table has '_'.
+std::string win32Label(const char* label) {
+  std::string out = label;
+  for (char& c : out)
+    if (c == '_') c = '&';
+  return out;
 }
 
+// The controls of one field at y. Check boxes that follow each other share
+// a tab group; the arrow keys move within it.
+void addField(Dialog& d, FieldControls& c, int y, bool startsGroup) {
+  const SettingsField& f = *c.field;
+  const int x = margin + (f.needs ? 2 * indent : indent / 2);
+  if (f.control == CheckControl) {
+    add(d, "BUTTON", win32Label(f.label).c_str(), BS_AUTOCHECKBOX | WS_TABSTOP | (startsGroup ? WS_GROUP : 0), x, y,
+        width - 3 * margin - (f.needs ? 2 * indent : 0), 22, c.id);
+  } else if (f.control == RadioPairControl) {
+    add(d, "STATIC", f.label, 0, x, y + 3, columnA - x - 4, 18, c.labelId);
+    add(d, "BUTTON", win32Label(f.choices[0]).c_str(), BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, columnA, y,
+        columnB - columnA - 4, 22, c.id);
+    add(d, "BUTTON", win32Label(f.choices[1]).c_str(), BS_AUTORADIOBUTTON, columnB, y, width - columnB - margin, 22,
+        c.id + 1);
+  } else {
+    add(d, "STATIC", win32Label(f.label).c_str(), 0, x, y + 3, columnA - margin, 18, -1);
+    HWND list = add(d, "COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | WS_GROUP, columnA, y,
+                    width - columnA - margin - 4, 240, c.id);
+    for (uint32_t row = 0; row < resolutionRowCount; ++row)
+      SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(resolutionLabel(row).c_str()));
+  }
+}
+
+int rowHeightOf(const SettingsField& f) { return f.control == ListControl ? listRowHeight : rowHeight; }
+
 int buildControls(Dialog& d) {
+  const std::vector<const SettingsField*> shown = settingsFieldsInDialogOrder();
+  int id = firstControlId;
+  for (const SettingsField* f : shown) {
+    d.fields.push_back(FieldControls{f, id, 0});
+    id += f->control == RadioPairControl ? 2 : 1;
+  }
+  d.lastControlId = id - 1;
+  for (FieldControls& c : d.fields)
+    if (c.field->control == RadioPairControl) c.labelId = id++;
+
   int y = margin;
   if (!d.file.safeToRewrite()) {
     // Say so before the user decides: OK replaces what is there.
@@ -118,42 +153,23 @@ int buildControls(Dialog& d) {
     add(d, "STATIC", text.c_str(), 0, margin, y, width - 2 * margin, 48, -1);
     y += 54;
   }
-  add(d, "BUTTON", "Clock", BS_GROUPBOX, margin / 2, y, width - margin, 4 * rowHeight + 28, -1);
-  y += 20;
-  add(d, "BUTTON", "Show the cloc&k", BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP, margin + indent / 2, y,
-      width - 3 * margin, 22, IdShowClock);
-  y += rowHeight;
-  radioRow(d, y, IdFaceLabel, "Face", IdAnalog, "&Analog", IdDigital, "&Digital");
-  y += rowHeight;
-  radioRow(d, y, IdHoursLabel, "Hours", IdHours12, "&12 hours", IdHours24, "&24 hours");
-  y += rowHeight;
-  radioRow(d, y, IdSizeLabel, "Size", IdLarge, "&Large", IdSmall, "&Small");
-  y += rowHeight + 18;
-
-  add(d, "BUTTON", "Calendar", BS_GROUPBOX, margin / 2, y, width - margin, 2 * rowHeight + 28, -1);
-  y += 20;
-  add(d, "BUTTON", "Show the cal&endar", BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP, margin + indent / 2, y,
-      width - 3 * margin, 22, IdShowCalendar);
-  y += rowHeight;
-  add(d, "BUTTON", "Russ&ian calendar", BS_AUTOCHECKBOX | WS_TABSTOP, margin + 2 * indent, y,
-      width - 3 * margin - 2 * indent, 22, IdRussian);
-  y += rowHeight + 18;
-
-  add(d, "BUTTON", "Show", BS_GROUPBOX, margin / 2, y, width - margin, 3 * rowHeight + 34, -1);
-  y += 22;
-  add(d, "STATIC", "&Resolution", 0, margin + indent / 2, y + 3, columnA - margin, 18, -1);
-  HWND list = add(d, "COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | WS_GROUP, columnA, y,
-                  width - columnA - margin - 4, 240, IdResolution);
-  for (uint32_t row = 0; row < resolutionRowCount; ++row)
-    SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(resolutionLabel(row).c_str()));
-  y += rowHeight + 6;
-  add(d, "BUTTON", "Show &frames per second", BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP, margin + indent / 2, y,
-      width - 3 * margin, 22, IdShowFps);
-  y += rowHeight;
-  add(d, "BUTTON", "&Quit when the mouse moves", BS_AUTOCHECKBOX | WS_TABSTOP, margin + indent / 2, y,
-      width - 3 * margin, 22, IdQuitOnMouse);
-  y += rowHeight + 22;
-
+  // One group box a section, each as tall as its rows.
+  for (size_t i = 0; i < d.fields.size();) {
+    const char* section = d.fields[i].field->section;
+    size_t end = i;
+    int rows = 0;
+    for (; end < d.fields.size() && std::string(d.fields[end].field->section) == section; ++end)
+      rows += rowHeightOf(*d.fields[end].field);
+    add(d, "BUTTON", section, BS_GROUPBOX, margin / 2, y, width - margin, rows + 28, -1);
+    y += 20;
+    for (size_t k = i; k < end; ++k) {
+      addField(d, d.fields[k], y, k == i || d.fields[k - 1].field->control != CheckControl);
+      y += rowHeightOf(*d.fields[k].field);
+    }
+    y += 18;
+    i = end;
+  }
+  y += 4;
   add(d, "BUTTON", "OK", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, width - 2 * 84 - margin, y, 80, 26, IDOK);
   add(d, "BUTTON", "Cancel", BS_PUSHBUTTON | WS_TABSTOP, width - 84 - margin + 4, y, 80, 26, IDCANCEL);
   return y + 26 + margin;
@@ -167,7 +183,7 @@ LRESULT CALLBACK dialogProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) 
       switch (LOWORD(wParam)) {
         case IDOK: {
           std::string error;
-          if (SettingsFile::save(d->path, choicesOf(w, d->file.record), error)) {
+          if (saveSettings(d->path, choicesOf(*d, d->file.record), error)) {
             DestroyWindow(w);
           } else {
             std::string text = "The settings could not be saved.\n\n" + error;
@@ -178,12 +194,10 @@ LRESULT CALLBACK dialogProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) 
         case IDCANCEL:
           DestroyWindow(w);
           return 0;
-        case IdShowClock:
-        case IdAnalog:
-        case IdDigital:
-        case IdShowCalendar:
-          updateAvailability(w);
-          return 0;
+      }
+      if (LOWORD(wParam) >= firstControlId && LOWORD(wParam) <= d->lastControlId) {
+        updateAvailability(*d);
+        return 0;
       }
       break;
     case WM_CTLCOLORSTATIC:
@@ -232,8 +246,8 @@ int runConfigDialog(int&, char**&, const std::string& path) {
   SetWindowLongPtrA(d.window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&d));
   d.font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   int clientHeight = buildControls(d);
-  fill(d.window, d.file.record);
-  updateAvailability(d.window);
+  fill(d, d.file.record);
+  updateAvailability(d);
 
   // Size the frame around the controls and centre it on the screen.
   RECT frame = {0, 0, width, clientHeight};
@@ -242,7 +256,7 @@ int runConfigDialog(int&, char**&, const std::string& path) {
   SetWindowPos(d.window, nullptr, (GetSystemMetrics(SM_CXSCREEN) - fw) / 2, (GetSystemMetrics(SM_CYSCREEN) - fh) / 2,
                fw, fh, SWP_NOZORDER);
   ShowWindow(d.window, SW_SHOW);
-  SetFocus(item(d.window, IdShowClock));
+  SetFocus(item(d.window, firstControlId));
 
   // IsDialogMessage gives the keyboard its dialog meaning: Tab, arrows,
   // mnemonics, Enter for OK and Escape for Cancel.

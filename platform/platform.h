@@ -3,6 +3,7 @@
 // Callers never test which platform they run on.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace platform {
@@ -20,6 +21,13 @@ bool readRegistryText(const char* subKey, const char* valueName, std::string& ou
 // Common application-data folder, created when missing, without a trailing
 // separator.
 std::string commonAppDataFolder();
+
+// Reads the whole file at path into bytes. The file is opened without
+// blocking, so that a FIFO or a device at that path cannot hang the caller,
+// and only a regular file of at most maxBytes is read (sizes in 64 bits).
+// FileMissing: there is no such file; FileUnreadable: problem says why.
+enum FileReadResult { FileRead, FileMissing, FileUnreadable };
+FileReadResult readRegularFile(const std::string& path, uint64_t maxBytes, std::string& bytes, std::string& problem);
 
 // The file name under which a program named like "config.exe" is installed
 // here ("config" on Linux).

@@ -1,6 +1,7 @@
 // Linux implementation of the platform layer (all but the preview window).
 #include "platform/platform.h"
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -9,9 +10,11 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/Xrandr.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 extern char** environ;
@@ -48,6 +51,50 @@ std::string commonAppDataFolder() {
   while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
   makeFolders(folder);
   return folder;
+}
+
+FileReadResult readRegularFile(const std::string& path, uint64_t maxBytes, std::string& bytes, std::string& problem) {
+  bytes.clear();
+  int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) {
+    if (errno == ENOENT) return FileMissing;
+    problem = std::strerror(errno);
+    return FileUnreadable;
+  }
+  struct stat st;
+  FileReadResult result = FileUnreadable;
+  if (fstat(fd, &st) != 0) {
+    problem = std::strerror(errno);
+  } else if (!S_ISREG(st.st_mode)) {
+    problem = "it is not a regular file";
+  } else if (static_cast<uint64_t>(st.st_size) > maxBytes) {
+    problem = "it is " + std::to_string(static_cast<uint64_t>(st.st_size)) + " bytes long, more than " +
+              std::to_string(maxBytes);
+  } else {
+    // Read to the end, never more than one byte past maxBytes, so a file
+    // that grew meanwhile is noticed rather than cut.
+    size_t got = 0;
+    bytes.resize(static_cast<size_t>(std::min<uint64_t>(maxBytes + 1, static_cast<uint64_t>(st.st_size) + 1)));
+    for (;;) {
+      if (got == bytes.size()) {
+        if (got > maxBytes) break;
+        bytes.resize(static_cast<size_t>(std::min<uint64_t>(maxBytes + 1, 2 * static_cast<uint64_t>(got) + 4096)));
+      }
+      ssize_t n = read(fd, &bytes[got], bytes.size() - got);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) problem = std::strerror(errno);
+      if (n <= 0) break;
+      got += static_cast<size_t>(n);
+    }
+    bytes.resize(got);
+    if (problem.empty() && got > maxBytes) problem = "it grew past " + std::to_string(maxBytes) + " bytes";
+    if (problem.empty())
+      result = FileRead;
+    else
+      bytes.clear();
+  }
+  close(fd);
+  return result;
 }
 
 std::string programFileName(const std::string& windowsName) {

@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -69,6 +70,53 @@ std::string commonAppDataFolder() {
   std::string folder(buf);
   while (folder.size() > 3 && (folder.back() == '\\' || folder.back() == '/')) folder.pop_back();
   return folder;
+}
+
+FileReadResult readRegularFile(const std::string& path, uint64_t maxBytes, std::string& bytes, std::string& problem) {
+  bytes.clear();
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return FileMissing;
+    problem = error == ERROR_ACCESS_DENIED ? std::string("access is denied")
+                                           : "it cannot be opened (error " + std::to_string(error) + ")";
+    return FileUnreadable;
+  }
+  FileReadResult result = FileUnreadable;
+  LARGE_INTEGER size;
+  if (GetFileType(file) != FILE_TYPE_DISK) {
+    problem = "it is not a regular file";
+  } else if (!GetFileSizeEx(file, &size)) {
+    problem = "its size cannot be read";
+  } else if (static_cast<uint64_t>(size.QuadPart) > maxBytes) {
+    problem = "it is " + std::to_string(static_cast<uint64_t>(size.QuadPart)) + " bytes long, more than " +
+              std::to_string(maxBytes);
+  } else {
+    // Read to the end, never more than one byte past maxBytes, so a file
+    // that grew meanwhile is noticed rather than cut.
+    size_t got = 0;
+    bytes.resize(static_cast<size_t>(std::min<uint64_t>(maxBytes + 1, static_cast<uint64_t>(size.QuadPart) + 1)));
+    for (;;) {
+      if (got == bytes.size()) {
+        if (got > maxBytes) break;
+        bytes.resize(static_cast<size_t>(std::min<uint64_t>(maxBytes + 1, 2 * static_cast<uint64_t>(got) + 4096)));
+      }
+      DWORD n = 0;
+      DWORD want = static_cast<DWORD>(std::min<size_t>(bytes.size() - got, 1u << 20));
+      if (!ReadFile(file, &bytes[got], want, &n, nullptr)) problem = "it could not be read to the end";
+      if (!problem.empty() || n == 0) break;
+      got += n;
+    }
+    bytes.resize(got);
+    if (problem.empty() && got > maxBytes) problem = "it grew past " + std::to_string(maxBytes) + " bytes";
+    if (problem.empty())
+      result = FileRead;
+    else
+      bytes.clear();
+  }
+  CloseHandle(file);
+  return result;
 }
 
 std::string programFileName(const std::string& windowsName) { return windowsName; }

@@ -20,18 +20,23 @@ void u32(Bytes& b, uint32_t v) {
 // A format-1 file with the given texts and every flag and word distinct from
 // its default, so that a field read from the wrong offset shows.
 Bytes file(const std::string& text1, const std::string& text2) {
-  Bytes b;
-  u32(b, 1);
-  u32(b, static_cast<uint32_t>(text1.size()));
-  b.insert(b.end(), text1.begin(), text1.end());
-  u32(b, static_cast<uint32_t>(text2.size()));
-  b.insert(b.end(), text2.begin(), text2.end());
-  b.push_back(1);           // quitOnMouseMove
-  u32(b, 0xA1B2C3D4u);      // reservedWord
-  u32(b, 3);                // resolutionIndex
-  const unsigned char flags[] = {1, 0, 1, 1, 0, 0, 1};  // showFps .. russianCalendar
-  b.insert(b.end(), flags, flags + 7);
-  return b;
+  Settings s;
+  s.reservedText1 = text1;
+  s.reservedText2 = text2;
+  s.quitOnMouseMove = true;
+  s.reservedWord = 0xA1B2C3D4u;
+  s.resolutionIndex = 3;
+  s.showFps = true;
+  s.showClock = false;
+  s.analogClock = true;
+  s.clock24h = true;
+  s.largeClock = false;
+  s.showCalendar = false;
+  s.russianCalendar = true;
+  std::ostringstream out(std::ios::out | std::ios::binary);
+  s.writeSettings(out);
+  const std::string bytes = out.str();
+  return Bytes(bytes.begin(), bytes.end());
 }
 
 Settings read(const Bytes& b) {
@@ -68,7 +73,8 @@ TEST(Settings, DefaultsAndDesktopMode) {
 
 TEST(Settings, EmptyTextsGiveTheTwentyEightByteLayout) {
   Bytes b = file("", "");
-  ASSERT_EQ(b.size(), 28u);
+  const Bytes golden = {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0xD4, 0xC3, 0xB2, 0xA1, 3, 0, 0, 0, 1, 0, 1, 1, 0, 0, 1};
+  ASSERT_EQ(b, golden);
   // The layout's fixed offsets: quitOnMouseMove 12, resolutionIndex 17, showFps 21.
   EXPECT_EQ(b[12], 1);
   EXPECT_EQ(b[17], 3);

@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "config/config_command.h"
-#include "config/settings_file.h"
+#include "app/settings_file.h"
 #include "config_test_files.h"
 
 namespace {

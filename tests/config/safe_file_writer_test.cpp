@@ -9,7 +9,7 @@
 #include <dirent.h>
 
 #include "config/safe_file_writer.h"
-#include "config/settings_file.h"
+#include "app/settings_file.h"
 #include "config_test_files.h"
 
 namespace {

@@ -4,8 +4,8 @@
 
 #include <sys/stat.h>
 
-#include "config/settings_field.h"
-#include "config/settings_file.h"
+#include "app/settings_field.h"
+#include "app/settings_file.h"
 #include "config_test_files.h"
 
 TEST(SettingsFile, KeepsTextsWholeAndMatchesTheShowOnEveryOtherField) {
@@ -56,22 +56,58 @@ TEST(SettingsFile, TellsWhatIsWrongWithAFile) {
   f.load(dir.path("folder"));
   EXPECT_EQ(f.state, SettingsFileUnreadable);
   EXPECT_FALSE(f.safeToRewrite());
+  // A FIFO with no writer would block a plain open for ever.
+  mkfifo(dir.path("fifo").c_str(), 0644);
+  f.load(dir.path("fifo"));
+  EXPECT_EQ(f.state, SettingsFileUnreadable);
+  EXPECT_NE(f.problem.find("not a regular file"), std::string::npos);
 }
 
 TEST(SettingsField, ChoicesApplyOnlyWhereTheyMeanSomething) {
+  auto available = [](const Settings& r, const char* name) {
+    return settingsFieldAvailable(r, *findSettingsField(name));
+  };
   Settings r;
   r.showClock = true;
   r.analogClock = true;
-  EXPECT_TRUE(choiceAvailability(r).clockStyle);
-  EXPECT_FALSE(choiceAvailability(r).hourFormat);  // an analog face has no 12/24
+  EXPECT_TRUE(available(r, "analogClock"));
+  EXPECT_TRUE(available(r, "largeClock"));
+  EXPECT_FALSE(available(r, "clock24h"));  // an analog face has no 12/24
   r.analogClock = false;
-  EXPECT_TRUE(choiceAvailability(r).hourFormat);
+  EXPECT_TRUE(available(r, "clock24h"));
   r.showClock = false;
-  EXPECT_FALSE(choiceAvailability(r).clockStyle);
-  EXPECT_FALSE(choiceAvailability(r).hourFormat);
+  EXPECT_FALSE(available(r, "analogClock"));
+  EXPECT_FALSE(available(r, "largeClock"));
+  EXPECT_FALSE(available(r, "clock24h"));
   r.showCalendar = false;
-  EXPECT_FALSE(choiceAvailability(r).russian);
+  EXPECT_FALSE(available(r, "russianCalendar"));
   EXPECT_EQ(resolutionLabel(0), "Desktop");
   EXPECT_EQ(resolutionLabel(3), "1024 x 768");
   EXPECT_EQ(resolutionLabel(9), "1600 x 1200");
+}
+
+// The show's command-line options: every field but the reserved ones, with
+// the values config --set takes; anything else is left to the caller.
+TEST(SettingsField, ShowOptionsOverrideTheRecord) {
+  struct Case {
+    const char* argument;
+    SettingsOptionResult result;
+  } cases[] = {
+      {"--showFps", SettingsOptionTaken},       {"--analogClock=on", SettingsOptionTaken},
+      {"--largeClock=0", SettingsOptionTaken},  {"--resolution=1024x768", SettingsOptionTaken},
+      {"--showFps=2", SettingsOptionRefused},   {"--resolutionIndex", SettingsOptionRefused},
+      {"--reservedWord=1", NotASettingsOption}, {"--window-id=5", NotASettingsOption},
+      {"-root", NotASettingsOption},            {"showFps=1", NotASettingsOption},
+  };
+  Settings r;
+  for (const Case& c : cases) {
+    std::string error;
+    EXPECT_EQ(applySettingsOption(r, c.argument, error), c.result) << c.argument;
+    EXPECT_EQ(error.empty(), c.result != SettingsOptionRefused) << c.argument;
+  }
+  EXPECT_TRUE(r.showFps);
+  EXPECT_TRUE(r.analogClock);
+  EXPECT_FALSE(r.largeClock);
+  EXPECT_EQ(r.resolutionIndex, 3u);
+  EXPECT_EQ(r.reservedWord, 0u);
 }

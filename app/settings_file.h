@@ -1,10 +1,12 @@
-// SettingsFile: the settings file as the settings program sees it. Unlike the
-// show, which only needs the options, this keeps the reserved texts exactly
-// as stored (zero bytes included) and tells a sound file from a foreign or
-// damaged one, so that nothing the user has is overwritten unasked.
+// SettingsFile: the one reader and writer of the settings file, used by the
+// show and by the settings program. It keeps the reserved texts exactly as
+// stored (zero bytes included) and tells a sound file from a foreign or
+// damaged one, so that the settings program overwrites nothing unasked.
+// The byte layout comes from the field table (app/settings_field.h).
 #pragma once
 
 #include <cstdint>
+#include <iosfwd>
 #include <string>
 
 #include "app/settings.h"
@@ -14,7 +16,7 @@ enum SettingsFileState {
   SettingsFileValid,       // format 1, every field, nothing after them
   SettingsFileForeign,     // another format number
   SettingsFileDamaged,     // format 1 but short, or with bytes after the last field
-  SettingsFileUnreadable,  // exists but cannot be read (permissions, a folder, too large)
+  SettingsFileUnreadable,  // exists but cannot be read (permissions, not a regular file, too large)
 };
 
 class SettingsFile {
@@ -22,17 +24,16 @@ class SettingsFile {
   // Files larger than this are not settings files of any format we write.
   static const uint64_t maxFileSize = 16u << 20;
 
-  // Reads the file at path. record then holds the values the show would
-  // take from it (the defaults for every field the file does not hold in
-  // full), with the reserved texts byte for byte.
+  // Reads the file at path: opened without blocking, regular files only.
+  // record then holds the values the show takes from it: the defaults for
+  // every field the file does not hold in full.
   void load(const std::string& path);
-  // The same for bytes already in memory.
+  // The same for a stream (up to maxFileSize bytes) or bytes in memory.
+  void read(std::istream& in);
   void decode(const std::string& bytes);
 
-  // Format 1 exactly as the show reads it.
+  // Format 1, exactly the layout decode takes.
   static std::string encode(const Settings& record);
-  // Writes record to path through SafeFileWriter. False with error set.
-  static bool save(const std::string& path, const Settings& record, std::string& error);
 
   // True when writing would lose nothing the file held that we understand.
   bool safeToRewrite() const { return state == SettingsFileMissing || state == SettingsFileValid; }

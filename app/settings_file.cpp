@@ -1,0 +1,165 @@
+// SettingsFile: the settings file's bytes (format 1, little-endian, no
+// padding), field by field in the table's file order.
+#include "app/settings_file.h"
+
+#include <istream>
+
+#include "app/settings_field.h"
+#include "platform/platform.h"
+
+namespace {
+
+const uint32_t formatNumber = 1;
+
+// Reads little-endian fields from a byte string, never past its end.
+class ByteReader {
+ public:
+  explicit ByteReader(const std::string& bytes) : bytes(bytes) {}
+
+  bool u32(uint32_t& out) {
+    if (bytes.size() - at < 4) return false;
+    const unsigned char* b = reinterpret_cast<const unsigned char*>(bytes.data()) + at;
+    out = b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<uint32_t>(b[3]) << 24);
+    at += 4;
+    return true;
+  }
+  bool flag(bool& out) {
+    if (bytes.size() - at < 1) return false;
+    out = bytes[at++] != 0;
+    return true;
+  }
+  // The whole stored text, zero bytes included; its length is checked
+  // against what is left before anything is taken.
+  bool text(std::string& out) {
+    uint32_t length;
+    if (!u32(length)) return false;
+    if (bytes.size() - at < length) return false;
+    out.assign(bytes, at, length);
+    at += length;
+    return true;
+  }
+  // One field into the record; false (the record unchanged) when the file
+  // does not hold it in full.
+  bool field(Settings& record, const SettingsField& f) {
+    bool b;
+    uint32_t w;
+    std::string t;
+    switch (f.kind) {
+      case FieldFlag:
+        if (!flag(b)) return false;
+        record.*f.flag = b;
+        return true;
+      case FieldText:
+        if (!text(t)) return false;
+        record.*f.text = t;
+        return true;
+      case FieldResolution:
+      case FieldWord:
+      default:
+        if (!u32(w)) return false;
+        record.*f.word = w;
+        return true;
+    }
+  }
+  size_t left() const { return bytes.size() - at; }
+
+ private:
+  const std::string& bytes;
+  size_t at = 0;
+};
+
+void putU32(std::string& out, uint32_t v) {
+  for (int i = 0; i < 4; ++i) out += static_cast<char>(v >> (8 * i));
+}
+
+}  // namespace
+
+void SettingsFile::decode(const std::string& bytes) {
+  record.resetToDefaults();
+  problem.clear();
+  if (bytes.empty()) {
+    state = SettingsFileMissing;
+    return;
+  }
+  ByteReader r(bytes);
+  uint32_t format;
+  if (!r.u32(format)) {
+    state = SettingsFileForeign;
+    problem = "it is too short to hold a format number";
+    return;
+  }
+  if (format != formatNumber) {
+    state = SettingsFileForeign;
+    problem = "its format number is " + std::to_string(format) + ", not 1";
+    return;
+  }
+  // Fields are taken one by one, so a damaged file still gives every field
+  // it holds in full; the rest keep their defaults.
+  state = SettingsFileDamaged;
+  for (const SettingsField* f : settingsFieldsInFileOrder()) {
+    if (!r.field(record, *f)) {
+      problem = f->kind == FieldText ? "its " + std::string(f->label) + " runs past the end of the file"
+                                     : std::string("it ends before its last field");
+      return;
+    }
+  }
+  if (r.left() != 0) {
+    // Not ours to drop: whatever wrote them may need them.
+    problem = "it holds " + std::to_string(r.left()) + " unknown bytes after its last field";
+    return;
+  }
+  state = SettingsFileValid;
+}
+
+void SettingsFile::load(const std::string& path) {
+  std::string bytes;
+  switch (platform::readRegularFile(path, maxFileSize, bytes, problem)) {
+    case platform::FileRead:
+      decode(bytes);
+      return;
+    case platform::FileMissing:
+      record.resetToDefaults();
+      problem.clear();
+      state = SettingsFileMissing;
+      return;
+    case platform::FileUnreadable:
+    default:
+      record.resetToDefaults();
+      state = SettingsFileUnreadable;
+      return;
+  }
+}
+
+void SettingsFile::read(std::istream& in) {
+  std::string bytes;
+  char chunk[4096];
+  while (bytes.size() <= maxFileSize) {
+    in.read(chunk, sizeof chunk);
+    bytes.append(chunk, static_cast<size_t>(in.gcount()));
+    if (!in) break;
+  }
+  if (bytes.size() > maxFileSize) {
+    record.resetToDefaults();
+    state = SettingsFileUnreadable;
+    problem = "it is more than " + std::to_string(maxFileSize) + " bytes long";
+    return;
+  }
+  decode(bytes);
+}
+
+std::string SettingsFile::encode(const Settings& record) {
+  std::string out;
+  putU32(out, formatNumber);
+  for (const SettingsField* f : settingsFieldsInFileOrder()) {
+    if (f->kind == FieldFlag) {
+      out += static_cast<char>(record.*f->flag ? 1 : 0);
+    } else if (f->kind == FieldText) {
+      const std::string& text = record.*f->text;
+      putU32(out, static_cast<uint32_t>(text.size()));
+      out += text;
+    } else {
+      putU32(out, record.*f->word);
+    }
+  }
+  return out;
+}
