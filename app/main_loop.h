@@ -3,4 +3,5 @@
 #pragma once
 
 void runMainLoop();
+// One frame at SDL's tick (drawFrame), then the buffer swap.
 void renderFrame();

@@ -9,7 +9,6 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
-#include <GL/gl.h>
 #include <SDL/SDL.h>
 
 #include <climits>
@@ -19,12 +18,11 @@
 
 #include "anim/animator.h"
 #include "app/display.h"
+#include "app/frame.h"
 #include "app/frame_pacer.h"
 #include "app/scene_setup.h"
 #include "app/settings.h"
 #include "archive/archive_cache.h"
-#include "dyntex/dynamic_texture_manager.h"
-#include "scene/deferred_meshes.h"
 #include "scene/scene_node.h"
 #include "snow/snowfall.h"
 #include "support/gl_recorder.h"
@@ -59,24 +57,19 @@ void denseSnowfallStep(int32_t) {
   for (int32_t i = 0; i < n; ++i) emitter->addChild(buildFlake());
 }
 
-SceneNode* emitterNode() { return sceneRoot->children[0]->children[0]->children[0]; }
-
-// The frame of the main loop at this tick, without the swap.
-void frameAt(uint32_t tick, bool textures) {
-  frameTick = tick;
-  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  glLoadIdentity();
-  glTranslatef(0, 0, -100);
-  glEnable(GL_FOG);
-  if (textures) dynamicTextureManager.updateAll();
-  sceneRoot->render();
-  glDisable(GL_FOG);
-  overlayRoot->render();
-  flushDeferredMeshes();
+// The node whose track spawns the flakes.
+SceneNode* findEmitter(SceneNode* node) {
+  for (const AnimTrack& t : node->animator.tracks)
+    if (t.callback == snowfallStep) return node;
+  for (SceneNode* child : node->children)
+    if (SceneNode* found = findEmitter(child)) return found;
+  return nullptr;
 }
 
-// The frame 16 ms after the last.
-void frame(bool textures) { frameAt(frameTick + 16, textures); }
+SceneNode* emitter = nullptr;
+
+// The show's own frame, 16 ms after the last.
+void frame() { drawFrame(frameTick + 16); }
 
 // Builds the default scene, switches the emitter to the dense step and runs
 // 20 s of frames, past a whole flake lifetime.
@@ -96,8 +89,9 @@ bool setUp(benchmark::State& state, int factor) {
   srand(1);
   buildScene();
   flakeFactor = factor;
-  emitterNode()->animator.tracks[0].callback = denseSnowfallStep;
-  for (int i = 0; i < 20000 / 16; ++i) frame(true);
+  emitter = findEmitter(sceneRoot);
+  emitter->animator.tracks[0].callback = denseSnowfallStep;
+  for (int i = 0; i < 20000 / 16; ++i) frame();
   return true;
 }
 
@@ -123,40 +117,26 @@ void report(benchmark::State& state, double flakes) {
                                                      benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
-// The whole frame: procedural textures, both roots, the deferred pass.
+// The whole frame: fog, procedural textures, both roots, the deferred pass.
 void BM_ShowFrame(benchmark::State& state) {
   if (!setUp(state, static_cast<int>(state.range(0)))) return;
   double flakes = 0;
   for (auto _ : state) {
-    frame(true);
-    flakes += static_cast<double>(emitterNode()->children.size());
+    frame();
+    flakes += static_cast<double>(emitter->children.size());
   }
   report(state, flakes / static_cast<double>(state.iterations()));
   tearDown();
 }
 BENCHMARK(BM_ShowFrame)->Arg(1)->Arg(2)->Arg(4)->Arg(8)->Unit(benchmark::kMicrosecond);
 
-// The same without the procedural textures: the scene graph alone.
-void BM_SceneFrame(benchmark::State& state) {
-  if (!setUp(state, static_cast<int>(state.range(0)))) return;
-  double flakes = 0;
-  for (auto _ : state) {
-    frame(false);
-    flakes += static_cast<double>(emitterNode()->children.size());
-  }
-  report(state, flakes / static_cast<double>(state.iterations()));
-  tearDown();
-}
-BENCHMARK(BM_SceneFrame)->Arg(1)->Arg(2)->Arg(4)->Arg(8)->Unit(benchmark::kMicrosecond);
-
 // The frame without snow: what the flakes add is the difference.
 void BM_SceneFrameNoSnow(benchmark::State& state) {
   if (!setUp(state, 1)) return;
-  SceneNode* emitter = emitterNode();
   for (SceneNode* f : emitter->children) deleteSceneTree(f);
   emitter->children.clear();
   emitter->animator.tracks.clear();
-  for (auto _ : state) frame(false);
+  for (auto _ : state) frame();
   report(state, 0);
   tearDown();
 }
@@ -179,7 +159,7 @@ void BM_PacedShow(benchmark::State& state) {
     pacer.setRate(static_cast<int>(state.range(0)));
     uint32_t now = start;
     for (; now - start < 10000; now = SDL_GetTicks()) {
-      frameAt(base + now, true);
+      drawFrame(base + now);
       ++frames;
       pacer.waitForNextFrame();
     }

@@ -8,6 +8,7 @@
 #include "anim/animator.h"
 #include "anim/motion_curves.h"
 #include "app/display.h"
+#include "app/frame.h"
 #include "app/scene_setup.h"
 #include "app/settings.h"
 #include "calendar/calendar.h"
@@ -201,4 +202,38 @@ TEST_F(SceneSetupTest, SameSeedSameStartAngle) {
   EXPECT_EQ(first, onlyTrack(sceneRoot->children[0]).p2);
   EXPECT_GE(first, 0);
   EXPECT_LE(first, 359);
+}
+
+// The show without SDL: the real frame at 16 ms steps through 20 s of
+// snowfall, then the end of the show, which empties both roots within a few
+// frames. Fog covers the scene root only.
+TEST_F(SceneSetupTest, HeadlessRunOfTheRealFrame) {
+  showarchives::Folder archives;
+  settings->showFps = true;
+  srand(1);
+  buildScene();
+  SceneNode* emitter = sceneRoot->children[0]->children[0]->children[0];
+  for (int i = 0; i < 20000 / 16; ++i) drawFrame(frameTick + 16);
+  EXPECT_GT(emitter->children.size(), 300u);  // the steady snowfall
+  EXPECT_EQ(3u, overlayRoot->children.size());
+
+  glrec::setLogging(true);
+  glrec::clearCalls();
+  drawFrame(frameTick + 16);
+  ASSERT_FALSE(glrec::calls().empty());
+  EXPECT_EQ(0, glrec::calls()[0].find("glClear("));
+  const int fogOn = glrec::indexOf("glEnable(GL_FOG)");
+  const int fogOff = glrec::indexOf("glDisable(GL_FOG)");
+  ASSERT_GE(fogOn, 0);
+  EXPECT_GT(fogOff, fogOn);
+  EXPECT_EQ(1, glrec::count("glDisable(GL_FOG)"));
+  glrec::setLogging(false);
+
+  sceneRoot->expire();
+  overlayRoot->expire();
+  int frames = 0;
+  for (; frames < 100 && !(sceneRoot->dead && overlayRoot->dead); ++frames) drawFrame(frameTick + 16);
+  EXPECT_LT(frames, 10);
+  EXPECT_TRUE(sceneRoot->children.empty());
+  EXPECT_TRUE(overlayRoot->children.empty());
 }
