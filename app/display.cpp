@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/platform.h"
+
 #ifndef GL_MULTISAMPLE
 #define GL_MULTISAMPLE 0x809D
 #endif
@@ -17,20 +19,31 @@
 #define GL_SEPARATE_SPECULAR_COLOR 0x81FA
 #endif
 
-Display::Display() : viewNearCorner{0, 0, 0}, width(0), height(0), depth(0) {}
+Display::Display()
+    : viewNearCorner{0, 0, 0}, width(0), height(0), depth(0), target(TargetFullScreen), overlayArea{-1, -1, 1, 1} {}
 
 Display::~Display() { SDL_Quit(); }
 
-void Display::open(int w, int h, int d) {
+// A host ends the show with a terminate signal and expects it gone at once;
+// the X server frees the window's GL resources, and the show writes nothing.
+static void exitAtOnce(int) { std::_Exit(0); }
+
+void Display::startVideo() {
   if (SDL_Init(SDL_INIT_VIDEO) < 0) {
     fprintf(stderr, "Video initialization failed: %s\n", SDL_GetError());
     SDL_Quit();
     exit(1);
   }
-  // SDL turns SIGINT and SIGTERM into a quit event, which the show ignores
-  // like any close request; a terminate signal must still end the process.
+  // SDL turns SIGINT and SIGTERM into a quit event, which the full-screen
+  // show ignores like any close request; a terminate signal must still end
+  // the process.
   signal(SIGINT, SIG_DFL);
-  signal(SIGTERM, SIG_DFL);
+  signal(SIGTERM, target == TargetFullScreen ? SIG_DFL : exitAtOnce);
+}
+
+void Display::open(int w, int h, int d) {
+  target = TargetFullScreen;
+  startVideo();
   const SDL_VideoInfo* info = SDL_GetVideoInfo();
   if (w == 0 && h == 0 && d == 0) {
     width = info->current_w;
@@ -45,7 +58,47 @@ void Display::open(int w, int h, int d) {
   Uint32 flags = SDL_OPENGL | SDL_FULLSCREEN | SDL_HWSURFACE | SDL_ASYNCBLIT;
   if (info->hw_available) flags |= SDL_HWSURFACE;
   if (info->blit_hw) flags |= SDL_HWACCEL;
+  setMode(flags);
+  SDL_ShowCursor(0);
+}
 
+// Names written into the environment must outlive the process.
+static char windowIdAssignment[40];
+static char foreignGl[] = "SDL_VIDEO_FOREIGN_WINDOW_OPENGL=1";
+static char allowScreensaver[] = "SDL_VIDEO_ALLOW_SCREENSAVER=1";
+
+void Display::openInWindow(unsigned long windowId) {
+  target = TargetHostWindow;
+  if (!platform::watchHostWindow(windowId, width, height)) {
+    fprintf(stderr, "No window 0x%lx to draw into\n", windowId);
+    exit(0);
+  }
+  // SDL draws into the window named here; the compatibility layer over
+  // SDL 2 also needs to be told that the foreign window takes OpenGL. The
+  // host, not the show, decides when the screen may blank.
+  snprintf(windowIdAssignment, sizeof windowIdAssignment, "SDL_WINDOWID=%lu", windowId);
+  platform::putEnvironment(windowIdAssignment);
+  platform::putEnvironment(foreignGl);
+  platform::putEnvironment(allowScreensaver);
+  startVideo();
+  depth = SDL_GetVideoInfo()->vfmt->BitsPerPixel;
+  setMode(SDL_OPENGL);
+  platform::endWithHostWindow();
+}
+
+void Display::openDesktopWindow(int w, int h) {
+  target = TargetDesktopWindow;
+  platform::putEnvironment(allowScreensaver);
+  startVideo();
+  width = w;
+  height = h;
+  depth = SDL_GetVideoInfo()->vfmt->BitsPerPixel;
+  SDL_WM_SetCaption("Orvel Kite", "Orvel Kite");
+  setMode(SDL_OPENGL | SDL_RESIZABLE);
+  SDL_ShowCursor(0);
+}
+
+void Display::setMode(unsigned int flags) {
   SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
   SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
   SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
@@ -72,8 +125,38 @@ void Display::open(int w, int h, int d) {
   }
 
   applyInitialGlState(multisampled);
+  fitView();
+}
+
+void Display::fitView() {
   setProjection(width, height);
-  SDL_ShowCursor(0);
+  // A full-screen window or the root spanning several monitors keeps the
+  // overlays on the primary one, where the user looks.
+  int area[4];
+  if (target != TargetDesktopWindow && platform::primaryMonitorArea(width, height, area))
+    setOverlayArea(area[0], area[1], area[2], area[3]);
+  else
+    setOverlayArea(0, 0, width, height);
+}
+
+bool Display::followHostWindow() {
+  if (target != TargetHostWindow) return true;
+  int w, h;
+  platform::HostWindowChange change = platform::pollHostWindow(w, h);
+  if (change == platform::HostGone) return false;
+  if (change == platform::HostResized) resize(w, h);
+  return true;
+}
+
+bool Display::resize(int w, int h) {
+  if (w < 1 || h < 1 || (w == width && h == height)) return false;
+  width = w;
+  height = h;
+  // SDL keeps its GL window inside the desktop window and resizes it only
+  // when asked; on X11 the GL context and its textures stay.
+  if (target == TargetDesktopWindow) SDL_SetVideoMode(width, height, 32, SDL_OPENGL | SDL_RESIZABLE);
+  fitView();
+  return true;
 }
 
 void Display::applyInitialGlState(bool multisampled) {

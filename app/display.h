@@ -1,16 +1,34 @@
-// Display: the full-screen OpenGL window through SDL 1.2, the GL state every
-// other unit draws under, and the view geometry for placing things at the
+// Display: the OpenGL window through SDL 1.2 (full screen, another
+// program's window, or a window on the desktop), the GL state every other
+// unit draws under, and the view geometry for placing things at the
 // screen's edges (setProjection and the view edges, scene/projection.cpp).
 #pragma once
+
+// Where the show draws.
+enum DisplayTarget { TargetFullScreen, TargetHostWindow, TargetDesktopWindow };
 
 class Display {
  public:
   Display();
   ~Display();  // ends SDL
 
-  // Opens the window; all zero means the desktop's current mode. Prints a
-  // message and ends the process with status 1 when video cannot start.
+  // Opens the full-screen window; all zero means the desktop's current
+  // mode. Prints a message and ends the process with status 1 when video
+  // cannot start.
   void open(int width, int height, int depth);
+  // Draws into another program's window (0: the root window) at its size:
+  // no mode change, no grab, no cursor change. Ends the process with
+  // status 0 when there is no such window.
+  void openInWindow(unsigned long windowId);
+  // A resizable window on the desktop, for trying the show.
+  void openDesktopWindow(int width, int height);
+
+  // The host window's notices, once per frame: follows its size; false
+  // once it has gone.
+  bool followHostWindow();
+  // Takes a new window size: the mode (for the desktop window), the
+  // projection and the view edges. True when the size changed.
+  bool resize(int width, int height);
 
   // The fixed GL state of the show, in its order; GL_MULTISAMPLE first when
   // the multisampled mode was granted.
@@ -22,10 +40,28 @@ class Display {
   double viewEdgeX(double z) const;
   double viewEdgeY(double z) const;
 
+  // The part of the window the overlays stand in, from its top-left corner
+  // in pixels: the whole window, or on a screen of several monitors the
+  // primary one. The edges below are those of that part.
+  void setOverlayArea(int x, int y, int areaWidth, int areaHeight);
+  double overlayLeftX(double z) const;
+  double overlayRightX(double z) const;
+  double overlayBottomY(double z) const;
+  double overlayTopY(double z) const;
+
   double viewNearCorner[3];
   int width;
   int height;
   int depth;
+  DisplayTarget target;
+  // Left, bottom, right, top of the overlay area in normalised device
+  // coordinates (-1 to 1 across the window).
+  double overlayArea[4];
+
+ private:
+  void startVideo();
+  void setMode(unsigned int videoFlags);
+  void fitView();
 };
 
 extern Display* display;

@@ -1,6 +1,8 @@
 // Entry: command-line parsing, run modes, the show's start-up and shut-down.
 #include "app/entry.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <sstream>
 
 #include "app/display.h"
@@ -9,7 +11,9 @@
 #include "app/preview.h"
 #include "app/scene_setup.h"
 #include "app/settings.h"
+#include "app/settings_field.h"
 #include "app/settings_file.h"
+#include "app/show_options.h"
 #include "archive/archive_cache.h"
 #include "platform/platform.h"
 #include "scene/scene_node.h"
@@ -48,16 +52,58 @@ int runConfigure() {
   return 0;
 }
 
-int runShow() {
+static void printShowHelp() {
+  std::printf(
+      "Usage: orvel-kite [-root | -window-id ID | -window] [--SETTING=VALUE ...]\n"
+      "Without a place, the show takes the whole screen until Escape.\n"
+      "  -root             draw into the window named by XSCREENSAVER_WINDOW, else the root window\n"
+      "  -window-id ID     draw into window ID (decimal or 0x hexadecimal)\n"
+      "  -window           a resizable window on the desktop; closing it ends the show\n"
+      "  -fps              the same as --showFps=1\n"
+      "  --help            this text (after checking the options before it)\n"
+      "Settings for this run, over those of the settings file:\n");
+  for (int i = 0; i < settingsFieldCount; ++i) {
+    const SettingsField& field = settingsFields[i];
+    if (field.store == ReservedField) continue;
+    std::printf("  --%s=VALUE  %s: %s\n", field.name, plainLabel(field.label).c_str(),
+                settingsValueHelp(field).c_str());
+  }
+}
+
+int runShow(const std::string& commandLine) {
+  ShowOptions options;
+  if (!options.parse(commandLine, std::getenv("XSCREENSAVER_WINDOW"))) {
+    std::fprintf(stderr, "Orvel Kite: %s\n", options.error.c_str());
+    return 2;
+  }
   // A missing, foreign or unreadable file gives the defaults; the show
   // reports nothing about it.
   SettingsFile file;
   file.load(settingsFilePath());
+  Settings record(file.record);
+  for (const std::string& argument : options.settingArguments) {
+    std::string error;
+    SettingsOptionResult result = applySettingsOption(record, argument, error);
+    if (result == NotASettingsOption) error = "unknown option " + argument + " (--help lists them)";
+    if (result != SettingsOptionTaken) {
+      std::fprintf(stderr, "Orvel Kite: %s\n", error.c_str());
+      return 2;
+    }
+  }
+  if (options.help) {
+    printShowHelp();
+    return 0;
+  }
   archiveCache.setBasePath(installDir.folder().c_str());
-  settings = new Settings(file.record);
+  settings = new Settings(record);
 
   display = new Display;
-  display->open(settings->displayWidth(), settings->displayHeight(), settings->displayDepth());
+  if (options.place == ShowInWindow)
+    display->openInWindow(options.windowId);
+  else if (options.place == ShowInDesktopWindow)
+    display->openDesktopWindow(1024, 768);
+  else
+    display->open(settings->displayWidth(), settings->displayHeight(), settings->displayDepth());
   buildScene();
   runMainLoop();
 
@@ -85,6 +131,6 @@ int appMain(const std::string& commandLine, void* instance) {
       return runPreview(instance, line.hasHandle, line.handle);
     case RunShow:
     default:
-      return runShow();
+      return runShow(commandLine);
   }
 }

@@ -20,4 +20,5 @@ int appMain(const std::string& commandLine, void* instance);
 
 int runScreensaver();
 int runConfigure();
-int runShow();
+// The show: full screen, or where its options say (ShowOptions).
+int runShow(const std::string& commandLine);

@@ -3,6 +3,7 @@
 
 #include <SDL/SDL.h>
 
+#include "app/display.h"
 #include "app/frame.h"
 #include "app/scene_setup.h"
 #include "app/settings.h"
@@ -13,6 +14,12 @@ static void endShow(bool& quitRequested) {
   quitRequested = true;
   sceneRoot->expire();
   overlayRoot->expire();
+}
+
+// A new window size: the view follows it, and the overlays with it while
+// their anchors are still there.
+static void followResize(bool resized, bool quitRequested) {
+  if (resized && !quitRequested) placeOverlayAnchors();
 }
 
 void runMainLoop() {
@@ -26,10 +33,19 @@ void runMainLoop() {
         // SDL reports a motion soon after start even without input, so
         // motion counts only after the first three seconds.
         if (SDL_GetTicks() > 3000 && settings->quitOnMouseMove) endShow(quitRequested);
+      } else if (event.type == SDL_VIDEORESIZE) {
+        followResize(display->resize(event.resize.w, event.resize.h), quitRequested);
+      } else if (event.type == SDL_QUIT && display->target == TargetDesktopWindow) {
+        // A window on the desktop closes like any other.
+        endShow(quitRequested);
       }
-      // Everything else, the window-close request included, is ignored: a
-      // screensaver ends on the user's input only.
+      // Everything else, the full-screen show's close request included, is
+      // ignored: a screensaver ends on the user's input only.
     }
+    // The host's window is gone: nothing is left to draw into.
+    const int oldWidth = display->width, oldHeight = display->height;
+    if (!display->followHostWindow()) return;
+    followResize(display->width != oldWidth || display->height != oldHeight, quitRequested);
     renderFrame();
   }
 }

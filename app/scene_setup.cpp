@@ -36,17 +36,63 @@ static void addCurveTrack(SceneNode* node, double duration, MotionCurve curve, i
   startTrack(node, track);
 }
 
+// The anchors stand at the view's edges. The items' builders move their
+// anchor by an offset of their own, so a new window size moves each anchor
+// by the change of its edge place alone.
+enum OverlayAnchor { CalendarAnchor, FpsAnchor, ClockAnchor, OverlayAnchorCount };
+static SceneNode* anchorNodes[OverlayAnchorCount];
+static double anchorPlaces[OverlayAnchorCount][3];
+static bool largeClockAnchor = true;
+
+static void edgePlace(int anchor, double place[3]) {
+  const Display& d = *display;
+  if (anchor == CalendarAnchor) {
+    place[0] = d.overlayRightX(-211);
+    place[1] = d.overlayTopY(-183);
+    place[2] = -140;
+  } else if (anchor == FpsAnchor) {
+    place[0] = d.overlayLeftX(-100) + 5.0;
+    place[1] = -2.5 + d.overlayTopY(-100);
+    place[2] = 0;
+  } else if (largeClockAnchor) {
+    place[0] = d.overlayRightX(-70);
+    place[1] = d.overlayBottomY(-70);
+    place[2] = 30;
+  } else {
+    place[0] = d.overlayRightX(-170);
+    place[1] = d.overlayBottomY(-170);
+    place[2] = -70;
+  }
+}
+
+static void placeAnchor(int anchor, SceneNode* node) {
+  anchorNodes[anchor] = node;
+  double* place = anchorPlaces[anchor];
+  edgePlace(anchor, place);
+  node->transform.setPosition(place[0], place[1], place[2]);
+}
+
+void placeOverlayAnchors() {
+  for (int i = 0; i < OverlayAnchorCount; ++i) {
+    if (!anchorNodes[i]) continue;
+    double place[3];
+    edgePlace(i, place);
+    double* old = anchorPlaces[i];
+    anchorNodes[i]->transform.translateBy(place[0] - old[0], place[1] - old[1], place[2] - old[2]);
+    for (int k = 0; k < 3; ++k) old[k] = place[k];
+  }
+}
+
 static void buildCalendarAnchor(const Settings& s) {
   SceneNode* anchor = new SceneNode;
-  // Positive 183: the top edge at that depth.
-  anchor->transform.setPosition(-display->viewEdgeX(-211), display->viewEdgeY(183), -140);
+  placeAnchor(CalendarAnchor, anchor);
   addCurveTrack(anchor, oneShot, buildCalendar, s.russianCalendar ? 0 : 1, 0.0, 0.0, 0.0);
   overlayRoot->addChild(anchor);
 }
 
 static void buildFpsAnchor() {
   SceneNode* anchor = new SceneNode;
-  anchor->transform.setPosition(display->viewEdgeX(-100) + 5.0, -2.5 - display->viewEdgeY(-100), 0);
+  placeAnchor(FpsAnchor, anchor);
   anchor->loadMeshes("utils.pak", "fps");
   addCallbackTrack(anchor, endless, fpsCurve, 0);
   overlayRoot->addChild(anchor);
@@ -54,10 +100,8 @@ static void buildFpsAnchor() {
 
 static void buildClockAnchor(const Settings& s) {
   SceneNode* anchor = new SceneNode;
-  if (s.largeClock)
-    anchor->transform.setPosition(-display->viewEdgeX(-70), display->viewEdgeY(-70), 30);
-  else
-    anchor->transform.setPosition(-display->viewEdgeX(-170), display->viewEdgeY(-170), -70);
+  largeClockAnchor = s.largeClock;
+  placeAnchor(ClockAnchor, anchor);
   if (s.analogClock)
     addCallbackTrack(anchor, oneShot, buildAnalogClock, 0);
   else
@@ -89,6 +133,7 @@ void buildScene() {
   addCallbackTrack(emitter, endless, snowfallStep, 0);
   landscape->addChild(emitter);
 
+  for (SceneNode*& node : anchorNodes) node = nullptr;
   const Settings defaults;
   const Settings& s = settings ? *settings : defaults;
   if (s.showCalendar) buildCalendarAnchor(s);

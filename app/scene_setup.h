@@ -7,3 +7,7 @@ extern SceneNode* sceneRoot;
 extern SceneNode* overlayRoot;
 
 void buildScene();
+
+// Puts the overlay anchors at the view's edges for the display's current
+// size. Only while the show runs: an ending show deletes its anchors.
+void placeOverlayAnchors();

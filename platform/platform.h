@@ -54,4 +54,28 @@ typedef void (*PreviewSetPixel)(void* context, int x, int y, unsigned char r, un
 typedef void (*PreviewPaint)(int width, int height, PreviewSetPixel setPixel, void* context);
 int runPreviewWindow(void* instance, long long parentHandle, PreviewPaint paint);
 
+// A window of another program that the show draws into (the screensaver
+// daemon's window, its settings program's preview pane), watched over a
+// connection of our own. These work under X11 only; elsewhere
+// watchHostWindow returns false.
+
+// What pollHostWindow found since the last call.
+enum HostWindowChange { HostUnchanged, HostResized, HostGone };
+
+// Starts watching window id, or the root window when id is 0; sets id to
+// the window watched and its size. False when there is no such window.
+bool watchHostWindow(unsigned long& id, int& width, int& height);
+// Takes the pending notices without blocking; on HostResized the new size.
+HostWindowChange pollHostWindow(int& width, int& height);
+// From now on an X error on any connection ends the process: with status 0
+// at once when the host window has gone (drawing raced its destruction),
+// with a message and status 1 otherwise. Call after the video driver is
+// up, since it sets a handler of its own while starting.
+void endWithHostWindow();
+
+// Where the overlays belong on a screen of this size spanning several
+// monitors: the primary monitor's rectangle (x, y from the top left, width,
+// height). False with one monitor, or when the size is not the screen's.
+bool primaryMonitorArea(int screenWidth, int screenHeight, int area[4]);
+
 }  // namespace platform
