@@ -20,7 +20,7 @@
 #endif
 
 Display::Display()
-    : viewNearCorner{0, 0, 0}, width(0), height(0), depth(0), target(TargetFullScreen), overlayArea{-1, -1, 1, 1} {}
+    : viewNearCorner{0, 0, 0}, width(0), height(0), depth(0), target(TargetFullScreen), overlayArea{-1, -1, 1, 1}, videoFlags(0) {}
 
 Display::~Display() { SDL_Quit(); }
 
@@ -99,6 +99,7 @@ void Display::openDesktopWindow(int w, int h) {
 }
 
 void Display::setMode(unsigned int flags) {
+  videoFlags = flags;
   SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
   SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
   SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
@@ -153,8 +154,9 @@ bool Display::resize(int w, int h) {
   width = w;
   height = h;
   // SDL keeps its GL window inside the desktop window and resizes it only
-  // when asked; on X11 the GL context and its textures stay.
-  if (target == TargetDesktopWindow) SDL_SetVideoMode(width, height, 32, SDL_OPENGL | SDL_RESIZABLE);
+  // when asked, and its surface keeps a host window's old size until told;
+  // on X11 the GL context and its textures stay.
+  if (target != TargetFullScreen) SDL_SetVideoMode(width, height, 32, videoFlags);
   fitView();
   return true;
 }

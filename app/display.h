@@ -59,8 +59,9 @@ class Display {
   double overlayArea[4];
 
  private:
+  unsigned int videoFlags;  // of the mode set, for setting it again at a new size
   void startVideo();
-  void setMode(unsigned int videoFlags);
+  void setMode(unsigned int flags);
   void fitView();
 };
 
