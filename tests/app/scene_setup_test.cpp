@@ -169,6 +169,26 @@ TEST_F(SceneSetupTest, EachSettingReachesItsAnchor) {
   EXPECT_EQ(1, onlyTrack(overlayRoot->children[2]).axis);
 }
 
+TEST_F(SceneSetupTest, ANewWindowSizeMovesTheAnchorsAndKeepsTheBuildersOffsets) {
+  showarchives::Folder archives;
+  buildScene();
+  frames(2);  // the clock's builder has moved its anchor by its own offset
+  SceneNode* calendar = overlayRoot->children[0];
+  SceneNode* clock = overlayRoot->children[1];
+  const double offsetX = clock->transform.position[0] - -display->viewEdgeX(-70);
+  const double offsetY = clock->transform.position[1] - display->viewEdgeY(-70);
+  // Twice as wide, and the overlays on the right half only (a second monitor).
+  display->width = 2048;
+  display->setProjection(2048, 768);
+  display->setOverlayArea(1024, 0, 1024, 768);
+  placeOverlayAnchors();
+  expectAt(clock, display->overlayRightX(-70) + offsetX, display->overlayBottomY(-70) + offsetY, 30);
+  expectAt(calendar, -display->viewEdgeX(-211), display->viewEdgeY(183), -140);
+  // A half-width area ends where the whole window does on its right.
+  EXPECT_NEAR(display->overlayRightX(-70), -display->viewEdgeX(-70), 1e-12);
+  EXPECT_NEAR(display->overlayLeftX(-100), 0, 1e-12);
+}
+
 TEST_F(SceneSetupTest, AllOverlaysOffOpenOnlyTheMainArchive) {
   // Only main.pak exists: opening any other archive would end the process.
   showarchives::Folder archives{{"main.pak"}};

@@ -57,6 +57,26 @@ start_show() {
   SHOW_PID=$!
 }
 
+# start_parent WIDTH HEIGHT [--input-only]: a stand-in for a host's window at
+# (PARENT_X, PARENT_Y); PARENT_ID is its id. Fed through a fifo on fd 5.
+start_parent() {
+  local fifo="$WORK/parent.ctl"
+  rm -f "$fifo" "$WORK/parent.out"
+  mkfifo "$fifo"
+  "$BUILD/tests/preview_parent" "$1" "$2" "$PARENT_X" "$PARENT_Y" ${3:-} <"$fifo" >"$WORK/parent.out" 2>>"$WORK/show.err" &
+  PARENT_PID=$!
+  exec 5>"$fifo"
+  eventually parent_reported
+  PARENT_ID=$(head -1 "$WORK/parent.out" 2>/dev/null)
+}
+parent_reported() { [ -s "$WORK/parent.out" ]; }
+
+# end_parent: closes the helper's input; it exits and its window goes.
+end_parent() {
+  exec 5>&-
+  wait "$PARENT_PID" 2>/dev/null
+}
+
 # probe: reads the probe's last report into FRAMES, FROM, TO (the frame's
 # tick lies between them), WIDTH and HEIGHT; false before the first frame.
 probe() {

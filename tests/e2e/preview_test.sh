@@ -24,26 +24,6 @@ picture() {
     -channel B -fx '((i*7+j*3)%16)/15' +channel -type TrueColor "BMP3:$3"
 }
 
-# start_parent WIDTH HEIGHT [--input-only]: the dialog's stand-in window at
-# (PARENT_X, PARENT_Y); PARENT_ID is its id. Fed through a fifo on fd 5.
-start_parent() {
-  local fifo="$WORK/parent.ctl"
-  rm -f "$fifo" "$WORK/parent.out"
-  mkfifo "$fifo"
-  "$HELPER" "$1" "$2" "$PARENT_X" "$PARENT_Y" ${3:-} <"$fifo" >"$WORK/parent.out" 2>>"$WORK/show.err" &
-  PARENT_PID=$!
-  exec 5>"$fifo"
-  eventually parent_reported
-  PARENT_ID=$(head -1 "$WORK/parent.out" 2>/dev/null)
-}
-parent_reported() { [ -s "$WORK/parent.out" ]; }
-
-# end_parent: closes the helper's input; it exits and its window goes.
-end_parent() {
-  exec 5>&-
-  wait "$PARENT_PID" 2>/dev/null
-}
-
 # start_preview: the preview into PARENT_ID; PREVIEW_PID is set. Returns
 # once its window covers the parent's top-left pixel (the helper's magenta).
 start_preview() {

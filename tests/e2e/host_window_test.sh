@@ -1,0 +1,108 @@
+#!/usr/bin/env bash
+# The show in a host's window, as a screensaver daemon's settings program
+# runs it for its preview pane: -window-id into a 400 x 300 window made by a
+# test helper shows the calendar and the clock in that window's corners, and
+# again in the new corners after a resize to 640 x 480; a terminate signal
+# ends it at once with status 0, and so does the window's end. -window: a
+# desktop window of 1024 x 768 that follows its size the same way and
+# closes like any other window.
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/show_common.sh"
+
+start_xvfb 1280x1024
+S=$SHOTS
+
+# run_sized NAME host|window [options...]: a pinned run in a host window at
+# (100, 100), 400 x 300 then 640 x 480, or in a desktop window at (0, 0),
+# 1024 x 768 then 1200 x 900: the show stops itself at 400 ms of show time
+# for a screenshot NAME-WxH at the first size, is resized and goes on, and
+# stops at 600 ms for one at the second size, which it must report by then.
+# The host's run ends with a terminate signal, the desktop window's with
+# the close request.
+run_sized() {
+  local name=$1 mode=$2 window sizes size
+  shift 2
+  if [ "$mode" = host ]; then
+    PARENT_X=100 PARENT_Y=100
+    start_parent 400 300
+    SHOW_TIME="@$SHOW_DATE $SHOW_RATE" SHOW_STOPS="400 600" start_show -window-id "$PARENT_ID" "$@" 5>&-
+    window=$PARENT_ID sizes="400x300 640x480"
+  else
+    SHOW_TIME="@$SHOW_DATE $SHOW_RATE" SHOW_STOPS="400 600" start_show -window "$@"
+    window=$(timeout "$WAIT_LIMIT" xdotool search --sync --name '^Orvel Kite$' | head -1)
+    sizes="1024x768 1200x900"
+  fi
+  for size in $sizes; do
+    await_stopped
+    check "$name: the show draws at ${size}" [ "${WIDTH}x$HEIGHT" = "$size" ]
+    shot "$name-$size" >/dev/null
+    [ "$size" = 400x300 ] && xdotool windowsize "$window" 640 480
+    [ "$size" = 1024x768 ] && xdotool windowsize "$window" 1200 900
+    continue_show
+  done
+  if [ "$mode" = host ]; then
+    kill -TERM "$SHOW_PID"
+    await "$SHOW_PID" 2
+    check "$name: a terminate signal ends the show at once with status 0" [ "$STATUS" = 0 ]
+    end_parent
+  else
+    "$BUILD/tests/send_close"
+    await "$SHOW_PID" 15
+    check "$name: closing the window ends the show with status 0" [ "$STATUS" = 0 ]
+  fi
+}
+
+# overlays_in_corners MODE X Y WxH...: the calendar and the clock of the
+# "_on" run stand in the corners of the window at (X, Y) of each size.
+overlays_in_corners() {
+  local mode=$1 x=$2 y=$3 size w h
+  shift 3
+  for size in "$@"; do
+    w=${size%x*} h=${size#*x}
+    region_changed "$mode $size: the calendar stands in the top right corner" \
+      "$S/${mode}_on-$size.png" "$S/${mode}_off-$size.png" \
+      "$((w * 22 / 100))x$((h * 33 / 100))+$((x + w * 77 / 100))+$((y + 2))" \
+      "$((w / 4))x$((h / 4))+$((x + w / 20))+$((y + h / 2))"
+    region_changed "$mode $size: the clock stands in the bottom right corner" \
+      "$S/${mode}_on-$size.png" "$S/${mode}_off-$size.png" \
+      "$((w * 28 / 100))x$((h * 12 / 100))+$((x + w * 70 / 100))+$((y + h * 87 / 100))" \
+      "$((w / 4))x$((h / 4))+$((x + w / 20))+$((y + h / 2))"
+  done
+}
+
+run_sized host_off host --showCalendar=0 --showClock=0
+run_sized host_on host
+check "the show draws nothing outside the host window" [ "$(pixel "$S/host_on-400x300.png" 99 99)" = "0,0,0" ]
+overlays_in_corners host 100 100 400x300 640x480
+run_sized window_off window --showCalendar=0 --showClock=0
+run_sized window_on window
+overlays_in_corners window 0 0 1024x768 1200x900
+
+# The window's end ends the show with status 0.
+PARENT_X=100 PARENT_Y=100
+start_parent 400 300
+start_show -window-id "$PARENT_ID" 5>&-
+await_frames 2
+echo destroy >&5
+await "$SHOW_PID" 5
+check "the window's end ends the show with status 0" [ "$STATUS" = 0 ]
+end_parent
+
+# An id that names no window: nothing to draw into, status 0. A malformed
+# one: a message and status 2.
+start_show -window-id 12345
+await "$SHOW_PID" 10
+check "-window-id of no window: status 0" [ "$STATUS" = 0 ]
+start_show -window-id 12x
+await "$SHOW_PID" 10
+check "-window-id 12x: status 2 with a message" [ "$STATUS" = 2 ]
+check "-window-id 12x: the message names the window id" grep -q "window id" "$WORK/show.err"
+
+# Escape ends the show in a desktop window.
+start_show --window
+await_frames 2
+xdotool key Escape
+await "$SHOW_PID" 15
+check "Escape ends the windowed show with status 0" [ "$STATUS" = 0 ]
+echo "screenshots: $S/host_*.png $S/window_*.png"
+finish
