@@ -1,7 +1,7 @@
 // AnimTrack: clocks and the per-step callback of one track.
 #include "anim/anim_track.h"
 
-AnimTrack* currentTrack = nullptr;
+#include "app/globals.h"
 
 AnimTrack::AnimTrack(int32_t id, bool enabled, double duration)
     : target(nullptr),

@@ -42,5 +42,3 @@ class AnimTrack {
   double total;     // ms run since the track was added
 };
 
-// The track whose callback runs.
-extern AnimTrack* currentTrack;

@@ -10,7 +10,7 @@
 #include <cstddef>
 #include <functional>
 
-uint32_t frameTick = 0;
+#include "app/globals.h"
 
 Animator::Animator() : currentTick(frameTick), previousTick(frameTick), speed(1.0) { offset.reset(); }
 

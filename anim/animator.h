@@ -10,10 +10,6 @@
 #include "anim/anim_track.h"
 #include "scene/transform.h"
 
-// SDL millisecond tick taken at the start of each frame; the one time base of
-// all animation. 0 until the first frame.
-extern uint32_t frameTick;
-
 class Animator {
  public:
   Animator();

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "anim/anim_track.h"
+#include "app/globals.h"
 #include "scene/scene_node.h"
 
 namespace {

@@ -64,5 +64,3 @@ class Display {
   void setMode(unsigned int flags);
   void fitView();
 };
-
-extern Display* display;

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "app/display.h"
+#include "app/globals.h"
 #include "app/install_dir.h"
 #include "app/main_loop.h"
 #include "app/preview.h"

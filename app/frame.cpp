@@ -4,6 +4,7 @@
 #include <GL/gl.h>
 
 #include "anim/animator.h"
+#include "app/globals.h"
 #include "app/scene_setup.h"
 #include "dyntex/dynamic_texture_manager.h"
 #include "scene/deferred_meshes.h"

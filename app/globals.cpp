@@ -1,15 +1,15 @@
-// The process-wide objects, defined in one place so that they are
+// The process-wide state, defined in one place so that the objects are
 // constructed in this order (and destroyed in reverse at exit).
+#include "app/globals.h"
+
 #include <cstdlib>
-#include <ctime>
 
 #include "app/display.h"
 #include "app/install_dir.h"
-#include "app/scene_setup.h"
 #include "app/settings.h"
 #include "archive/archive_cache.h"
+#include "clock/clock_face.h"
 #include "dyntex/dynamic_texture_manager.h"
-#include "scene/deferred_meshes.h"
 #include "scene/scene_node.h"
 
 ArchiveCache archiveCache;
@@ -25,3 +25,17 @@ Settings* settings = nullptr;
 Display* display = nullptr;
 SceneNode* sceneRoot = nullptr;
 SceneNode* overlayRoot = nullptr;
+
+uint32_t frameTick = 0;
+SceneNode* currentNode = nullptr;
+AnimTrack* currentTrack = nullptr;
+
+double snowDensity = 50.0;
+double snowSpeed = 50.0;
+
+time_t localClockValue = 0;
+struct tm* localNow = nullptr;
+
+int32_t lastShown[lastShownCount] = {-1, -1, -1, -1, -1, -1};
+int32_t lastPageDate = -1;
+int32_t fpsFrameCount = 0;

@@ -26,5 +26,3 @@ class InstallDir {
  private:
   std::string folderText;
 };
-
-extern InstallDir installDir;

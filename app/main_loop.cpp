@@ -5,6 +5,7 @@
 
 #include "app/display.h"
 #include "app/frame.h"
+#include "app/globals.h"
 #include "app/scene_setup.h"
 #include "app/settings.h"
 #include "scene/scene_node.h"

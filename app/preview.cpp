@@ -4,6 +4,7 @@
 
 #include <SDL/SDL.h>
 
+#include "app/globals.h"
 #include "app/install_dir.h"
 
 namespace {

@@ -10,6 +10,7 @@
 #include "anim/anim_track.h"
 #include "anim/motion_curves.h"
 #include "app/display.h"
+#include "app/globals.h"
 #include "app/settings.h"
 #include "calendar/calendar.h"
 #include "calendar/delayed_item.h"

@@ -1,11 +1,6 @@
 // Scene set-up: the two roots and the fixed top of the scene graph.
 #pragma once
 
-class SceneNode;
-
-extern SceneNode* sceneRoot;
-extern SceneNode* overlayRoot;
-
 void buildScene();
 
 // Puts the overlay anchors at the view's edges for the display's current

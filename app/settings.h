@@ -51,5 +51,3 @@ class Settings {
   // Indices past the table read as the desktop mode.
   uint32_t row() const { return resolutionIndex < 10 ? resolutionIndex : 0; }
 };
-
-extern Settings* settings;

@@ -33,5 +33,3 @@ class ArchiveCache {
   // Drops one reference of the archive at index; destroys it at 0.
   void drop(size_t index);
 };
-
-extern ArchiveCache archiveCache;

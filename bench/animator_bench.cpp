@@ -7,6 +7,7 @@
 
 #include "anim/animator.h"
 #include "anim/motion_curves.h"
+#include "app/globals.h"
 #include "support/gl_recorder.h"
 #include "scene/scene_node.h"
 

@@ -20,6 +20,7 @@
 #include "app/display.h"
 #include "app/frame.h"
 #include "app/frame_pacer.h"
+#include "app/globals.h"
 #include "app/scene_setup.h"
 #include "app/settings.h"
 #include "archive/archive_cache.h"

@@ -7,11 +7,6 @@
 
 #include <cstdint>
 
-// Date of the last page built as yyyymmdd (20261208); -1 at start. The
-// whole date, not the day of the month alone: set from 1 June to 1 July,
-// the clock would otherwise leave the June page up for a day.
-extern int32_t lastPageDate;
-
 // One-shot track of the anchor: background and page holder.
 void buildCalendar(int32_t userValue);
 // Endless track of the page holder: a new page when the date changes.

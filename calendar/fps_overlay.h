@@ -5,9 +5,6 @@
 
 #include <cstdint>
 
-// Frames counted since the last readout, the readout frame included.
-extern int32_t fpsFrameCount;
-
 // One digit of a readout: its character and its x under the anchor.
 struct FpsDigit {
   char digit;

@@ -8,10 +8,6 @@
 
 #include "clock/clock_face.h"
 
-// Value each slot position showed last; -1 at start, so every slot shows
-// the time on its first step.
-extern int32_t lastShown[lastShownCount];
-
 // Hand node track; `axis` 1 second, 2 minute, 3 hour hand.
 void clockHandCurve(int32_t userValue);
 // Slot node track; `axis` is the slot kind (clock/clock_face.h).

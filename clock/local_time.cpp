@@ -1,8 +1,7 @@
 // Local time: time() and localtime() into the shared values.
 #include "clock/local_time.h"
 
-time_t localClockValue = 0;
-struct tm* localNow = nullptr;
+#include "app/globals.h"
 
 struct tm* readLocalTime() {
   localClockValue = time(nullptr);

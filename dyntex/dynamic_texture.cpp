@@ -4,6 +4,7 @@
 #include <GL/gl.h>
 
 #include "anim/animator.h"
+#include "app/globals.h"
 
 DynamicTexture::DynamicTexture(TextureGenerator generator, void* state, StateRelease freeState, int32_t width,
                                int32_t height)

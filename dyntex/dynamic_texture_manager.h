@@ -32,5 +32,3 @@ class DynamicTextureManager {
   std::vector<std::string> names;
   std::vector<int32_t> refCounts;
 };
-
-extern DynamicTextureManager dynamicTextureManager;

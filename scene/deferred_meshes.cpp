@@ -5,6 +5,7 @@
 
 #include <cstddef>
 
+#include "app/globals.h"
 #include "scene/mesh.h"
 
 void flushDeferredMeshes() {

@@ -7,9 +7,6 @@
 
 class Mesh;
 
-// Not owning; every mesh in it belongs to a node rendered this frame.
-extern std::vector<Mesh*> deferredMeshes;
-
 // Draws the list in insertion order with depth writes off, then empties it.
 // Leaves the model-view matrix of the last mesh drawn.
 void flushDeferredMeshes();

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "app/globals.h"
 #include "archive/archive_cache.h"
 #include "dyntex/dynamic_texture_manager.h"
 #include "scene/deferred_meshes.h"

@@ -11,7 +11,7 @@
 
 #include <cstddef>
 
-SceneNode* currentNode = nullptr;
+#include "app/globals.h"
 
 SceneNode::SceneNode() : expired(false), dead(false), meshCount(0), hasMeshes(false) {
   transform.reset();

@@ -53,9 +53,6 @@ class SceneNode {
   void releaseMeshes();
 };
 
-// The node whose render started last; curves act on it.
-extern SceneNode* currentNode;
-
 // Frees a node and everything still attached below it. Rendering frees only
 // dead children, so this is for the end of the program (the roots) and for
 // tests; it does not touch `currentNode`.

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/globals.h"
 #include "archive/archive_cache.h"
 #include "scene/mesh.h"
 #include "scene/mesh_entry.h"

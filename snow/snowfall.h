@@ -8,10 +8,6 @@
 
 class SceneNode;
 
-// Levels on a 0..100 scale, set once by the scene set-up.
-extern double snowDensity;  // spawn interval
-extern double snowSpeed;    // fall speed and lifetime
-
 // Milliseconds between two flakes at density D: 100 at 0, 30 at 50, 5 at 100.
 double snowSpawnInterval(double density);
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "anim/animator.h"
+#include "app/globals.h"
 #include "support/gl_recorder.h"
 
 namespace {

@@ -4,6 +4,7 @@
 
 #include "anim/anim_cue_list.h"
 #include "anim/animator.h"
+#include "app/globals.h"
 #include "support/gl_recorder.h"
 
 namespace {

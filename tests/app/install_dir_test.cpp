@@ -9,6 +9,7 @@
 #include <string>
 #include <thread>
 
+#include "app/globals.h"
 #include "app/install_dir.h"
 
 namespace {

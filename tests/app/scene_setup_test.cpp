@@ -9,6 +9,7 @@
 #include "anim/motion_curves.h"
 #include "app/display.h"
 #include "app/frame.h"
+#include "app/globals.h"
 #include "app/scene_setup.h"
 #include "app/settings.h"
 #include "calendar/calendar.h"
@@ -21,6 +22,7 @@
 #include "scene/scene_node.h"
 #include "snow/snowfall.h"
 #include "support/gl_recorder.h"
+#include "support/process_state.h"
 
 namespace {
 
@@ -32,9 +34,7 @@ class SceneSetupTest : public ::testing::Test {
     display = new Display;
     display->setProjection(1024, 768);
     settings = new Settings;
-    frameTick = 0;
-    lastPageDate = -1;
-    for (int32_t& v : lastShown) v = -1;
+    resetProcessState();
   }
   void TearDown() override {
     if (sceneRoot) deleteSceneTree(sceneRoot);

@@ -6,6 +6,7 @@
 
 #include <climits>
 
+#include "app/globals.h"
 #include "archive/archive_cache.h"
 #include "support/archive_writer.h"
 #include "support/gl_recorder.h"

@@ -6,12 +6,14 @@
 #include <vector>
 
 #include "anim/animator.h"
+#include "app/globals.h"
 #include "calendar/calendar.h"
 #include "calendar/calendar_grid.h"
 #include "clock/fake_local_time.h"
 #include "clock/show_archives.h"
 #include "scene/scene_node.h"
 #include "support/gl_recorder.h"
+#include "support/process_state.h"
 
 namespace {
 
@@ -20,8 +22,7 @@ class CalendarTest : public ::testing::Test {
   void SetUp() override {
     glrec::reset();
     glrec::setLogging(false);
-    lastPageDate = -1;
-    frameTick = 100;
+    resetProcessState(100);
   }
   void TearDown() override {
     if (anchor) deleteSceneTree(anchor);

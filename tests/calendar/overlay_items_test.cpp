@@ -6,12 +6,14 @@
 #include <string>
 
 #include "anim/animator.h"
+#include "app/globals.h"
 #include "calendar/delayed_item.h"
 #include "calendar/fps_overlay.h"
 #include "clock/frame_hooks.h"
 #include "clock/show_archives.h"
 #include "scene/scene_node.h"
 #include "support/gl_recorder.h"
+#include "support/process_state.h"
 
 namespace {
 
@@ -30,8 +32,7 @@ class OverlayTest : public ::testing::Test {
   void SetUp() override {
     glrec::reset();
     glrec::setLogging(false);
-    frameTick = 1000;
-    fpsFrameCount = 0;
+    resetProcessState(1000);
   }
   void TearDown() override {
     if (node) deleteSceneTree(node);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "anim/animator.h"
+#include "app/globals.h"
 #include "clock/clock_builders.h"
 #include "clock/clock_motion.h"
 #include "clock/fake_local_time.h"
@@ -14,6 +15,7 @@
 #include "clock/show_archives.h"
 #include "scene/scene_node.h"
 #include "support/gl_recorder.h"
+#include "support/process_state.h"
 
 namespace {
 
@@ -21,8 +23,7 @@ class ClockTest : public ::testing::Test {
  protected:
   void SetUp() override {
     glrec::reset();
-    for (int32_t& v : lastShown) v = -1;
-    frameTick = 5000;
+    resetProcessState(5000);
   }
   void TearDown() override {
     if (anchor) deleteSceneTree(anchor);
@@ -96,7 +97,7 @@ TEST_F(ClockTest, DigitalTreesOfBothForms) {
   EXPECT_EQ("_ 9 _ 3 0", shown());  // the dot is off on even seconds
   deleteSceneTree(anchor);
 
-  for (int32_t& v : lastShown) v = -1;
+  resetProcessState(frameTick);
   build(buildDigitalClock, 0);
   frame();
   ASSERT_EQ(7u, anchor->children.size());
@@ -110,7 +111,7 @@ TEST_F(ClockTest, TwentyFourHourTimes) {
   const int times[3][2] = {{0, 7}, {9, 30}, {13, 5}};
   const char* const want[3] = {"0 0 dot 0 7", "_ 9 dot 3 0", "1 3 dot 0 5"};
   for (int i = 0; i < 3; ++i) {
-    for (int32_t& v : lastShown) v = -1;
+    resetProcessState(frameTick);
     fakeclock::set(2026, 2, 14, times[i][0], times[i][1], 1);
     build(buildDigitalClock, 1);
     frame();
@@ -125,7 +126,7 @@ TEST_F(ClockTest, TwelveHourTimes) {
   const char* const want[5] = {"am 1 2 _ 1 5", "pm 1 2 _ 0 0", "pm _ 1 _ 0 0", "pm 1 0 _ 1 0",
                                "am 1 1 _ 5 9"};
   for (int i = 0; i < 5; ++i) {
-    for (int32_t& v : lastShown) v = -1;
+    resetProcessState(frameTick);
     fakeclock::set(2026, 2, 14, times[i][0], times[i][1], 0);
     build(buildDigitalClock, 0);
     frame();

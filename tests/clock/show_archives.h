@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "app/globals.h"
 #include "archive/archive_cache.h"
 #include "scene/mesh.h"
 #include "scene/scene_node.h"
@@ -82,6 +83,7 @@ class Folder {
   }
   ~Folder() {
     if (path.empty()) return;
+    archiveCache.setBasePath("");
     for (const std::string& a : written) std::remove((path + a).c_str());
     rmdir(path.c_str());
   }

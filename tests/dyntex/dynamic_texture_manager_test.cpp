@@ -7,10 +7,12 @@
 #include <vector>
 
 #include "anim/animator.h"
+#include "app/globals.h"
 #include "dyntex/dynamic_texture_manager.h"
 #include "dyntex/fire_state.h"
 #include "dyntex/plasma_generator.h"
 #include "support/gl_recorder.h"
+#include "support/process_state.h"
 
 namespace {
 
@@ -18,9 +20,9 @@ class DynamicTextureManagerTest : public ::testing::Test {
  protected:
   void SetUp() override {
     glrec::reset();
-    frameTick = 0;
+    resetProcessState();
   }
-  void TearDown() override { frameTick = 0; }
+  void TearDown() override { resetProcessState(); }
 
   int indexOf(const std::string& name) const {
     for (size_t i = 0; i < manager.names.size(); ++i)

@@ -1,4 +1,5 @@
 // MeshBytes and MeshArchiveFolder (see mesh_bytes.h).
+#include "app/globals.h"
 #include "mesh_bytes.h"
 
 #include <cstdlib>

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "anim/animator.h"
+#include "app/globals.h"
 #include "mesh_bytes.h"
 #include "scene/deferred_meshes.h"
 #include "scene/mesh.h"

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/globals.h"
 #include "archive/archive_cache.h"
 #include "dyntex/dynamic_texture_manager.h"
 #include "mesh_bytes.h"

@@ -7,8 +7,10 @@
 
 #include "anim/animator.h"
 #include "anim/motion_curves.h"
+#include "app/globals.h"
 #include "support/gl_recorder.h"
 #include "scene/scene_node.h"
+#include "support/process_state.h"
 
 namespace {
 
@@ -33,12 +35,12 @@ class SceneNodeTest : public ::testing::Test {
   void SetUp() override {
     glrec::reset();
     events.clear();
-    frameTick = 0;
+    resetProcessState();
     root = new SceneNode;
   }
   void TearDown() override {
     deleteSceneTree(root);
-    currentNode = nullptr;
+    resetProcessState();
   }
   void frame() {
     frameTick += 16;

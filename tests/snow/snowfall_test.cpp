@@ -7,10 +7,12 @@
 
 #include "anim/animator.h"
 #include "anim/motion_curves.h"
+#include "app/globals.h"
 #include "clock/show_archives.h"
 #include "scene/scene_node.h"
 #include "snow/snowfall.h"
 #include "support/gl_recorder.h"
+#include "support/process_state.h"
 
 namespace {
 
@@ -19,9 +21,7 @@ class SnowfallTest : public ::testing::Test {
   void SetUp() override {
     glrec::reset();
     glrec::setLogging(false);
-    snowDensity = 50.0;
-    snowSpeed = 50.0;
-    frameTick = 1000;
+    resetProcessState(1000);
   }
   void TearDown() override { glrec::setLogging(true); }
 
