@@ -48,5 +48,8 @@ extern struct tm* localNow;
 
 // The overlays' memories, so that each rebuilds only on a change.
 extern int32_t lastShown[];    // value each clock slot position showed last; -1 at start
-extern int32_t lastPageDate;   // date of the calendar page as yyyymmdd; -1 at start
+// Date of the calendar page as yyyymmdd; -1 at start. The whole date, not
+// the day of the month: set from 1 June to 1 July, the clock would otherwise
+// leave the June page up for a day.
+extern int32_t lastPageDate;
 extern int32_t fpsFrameCount;  // frames since the last readout, the readout frame included

@@ -3,10 +3,6 @@
 // blended without depth writes once both roots have rendered.
 #pragma once
 
-#include <vector>
-
-class Mesh;
-
-// Draws the list in insertion order with depth writes off, then empties it.
+// Draws the list (deferredMeshes, app/globals.h) in insertion order with depth writes off, then empties it.
 // Leaves the model-view matrix of the last mesh drawn.
 void flushDeferredMeshes();
