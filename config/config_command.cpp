@@ -7,6 +7,7 @@
 #include "app/settings_field.h"
 #include "app/settings_file.h"
 #include "config/safe_file_writer.h"
+#include "config/settings_lock.h"
 
 void printConfigUsage(std::ostream& out) {
   out << "Usage: config                       open the settings dialog\n"
@@ -35,11 +36,30 @@ void printConfigUsage(std::ostream& out) {
          "replaces it.\n";
 }
 
-bool saveSettings(const std::string& path, const Settings& record, std::string& error) {
+namespace {
+
+// Takes the lock of the file a write to path replaces (a link's target).
+bool lockSettingsFile(SettingsLock& lock, const std::string& path, std::string& error) {
+  const std::string target = SafeFileWriter::target(path, error);
+  if (target.empty()) return false;
+  if (lock.acquire(target)) return true;
+  error = lock.error;
+  return false;
+}
+
+// The write itself, under a lock the caller holds.
+bool writeSettingsFile(const std::string& path, const Settings& record, std::string& error) {
   SafeFileWriter writer;
   if (writer.write(path, SettingsFile::encode(record))) return true;
   error = writer.error;
   return false;
+}
+
+}  // namespace
+
+bool saveSettings(const std::string& path, const Settings& record, std::string& error) {
+  SettingsLock lock;
+  return lockSettingsFile(lock, path, error) && writeSettingsFile(path, record, error);
 }
 
 int runConfigCommand(const std::vector<std::string>& args, const std::string& defaultPath, std::ostream& out,
@@ -83,6 +103,17 @@ int runConfigCommand(const std::vector<std::string>& args, const std::string& de
     return 2;
   }
 
+  const bool write = reset || !assignments.empty();
+  // A writer holds the lock from before its read until after its rename, so
+  // a second one started at the same moment reads what the first wrote.
+  SettingsLock lock;
+  if (write) {
+    std::string error;
+    if (!lockSettingsFile(lock, path, error)) {
+      err << "config: " << error << '\n';
+      return 1;
+    }
+  }
   SettingsFile file;
   file.load(path);
   Settings record = file.record;
@@ -108,7 +139,12 @@ int runConfigCommand(const std::vector<std::string>& args, const std::string& de
     }
   }
 
-  const bool write = reset || !assignments.empty();
+  if (write && file.state == SettingsFileUnreadable) {
+    // Neither --set nor --reset can help here; say what does.
+    err << "config: " << path << " cannot be read (" << file.problem
+        << "), so nothing was written; remove or rename it, or name another file with --file\n";
+    return 1;
+  }
   if (write && !reset && !file.safeToRewrite()) {
     err << "config: " << path << " is not a sound settings file (" << file.problem
         << "); it was left as it is. config --reset replaces it with the defaults.\n";
@@ -116,7 +152,7 @@ int runConfigCommand(const std::vector<std::string>& args, const std::string& de
   }
   if (write) {
     std::string error;
-    if (!saveSettings(path, record, error)) {
+    if (!writeSettingsFile(path, record, error)) {
       err << "config: " << error << '\n';
       return 1;
     }

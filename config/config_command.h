@@ -16,6 +16,7 @@ int runConfigCommand(const std::vector<std::string>& args, const std::string& pa
 void printConfigUsage(std::ostream& out);
 
 class Settings;
-// Writes record to path through SafeFileWriter. False with error set; the
+// Writes record to path through SafeFileWriter, holding the file's
+// SettingsLock while it does (the dialogs' OK). False with error set; the
 // old file is then as it was.
 bool saveSettings(const std::string& path, const Settings& record, std::string& error);

@@ -2,6 +2,9 @@
 // reaches the show's reader, refusals change nothing, reserved data survive.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <sstream>
 
 #include "config/config_command.h"
@@ -155,6 +158,34 @@ TEST(ConfigCommand, ForeignAndDamagedFilesNeedAnExplicitReset) {
     expected.showFps = true;
     EXPECT_EQ(readBytes(dir.path()), SettingsFile::encode(expected));
   }
+}
+
+// A folder or a FIFO where the file should be: no writer can replace it, so
+// neither --set nor --reset offers to, and a FIFO never blocks the read.
+TEST(ConfigCommand, FolderOrFifoAtThePathIsLeftAndNamed) {
+  ConfigTestFolder dir;
+  alarm(60);  // a read that waits on the FIFO fails the test instead of hanging it
+  for (const bool fifo : {false, true}) {
+    const std::string path = dir.path(fifo ? "fifo" : "folder");
+    ASSERT_EQ(fifo ? mkfifo(path.c_str(), 0644) : mkdir(path.c_str(), 0755), 0);
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"--set", "showFps=1"},
+                                                 std::vector<std::string>{"--reset"}}) {
+      const CommandResult r = run(path, args);
+      EXPECT_EQ(r.status, 1) << args[0];
+      EXPECT_EQ(r.err.find("--reset"), std::string::npos) << r.err;
+      EXPECT_NE(r.err.find("not a regular file"), std::string::npos) << r.err;
+      EXPECT_NE(r.err.find("remove or rename it"), std::string::npos) << r.err;
+    }
+    struct stat st;
+    ASSERT_EQ(lstat(path.c_str(), &st), 0);
+    EXPECT_TRUE(fifo ? S_ISFIFO(st.st_mode) : S_ISDIR(st.st_mode));
+    // What the show takes from it: the defaults.
+    SettingsFile file;
+    file.load(path);
+    EXPECT_EQ(file.state, SettingsFileUnreadable);
+    EXPECT_EQ(SettingsFile::encode(file.record), SettingsFile::encode(Settings()));
+  }
+  alarm(0);
 }
 
 TEST(ConfigCommand, ShowPrintsEveryFieldInTheRecordsOrder) {
