@@ -1,15 +1,20 @@
 // Preview mode: loads "preview.ppk" through SDL's BMP reader at every paint
-// and hands each pixel to the platform's window through a pixel setter.
+// and hands each pixel to the platform's window through a pixel setter. The
+// picture is read only when it is a regular file of a sane size, so that a
+// FIFO or a device in its place cannot hold up the paint.
 #include "app/preview.h"
 
 #include <SDL/SDL.h>
 
 #include "app/globals.h"
 #include "app/install_dir.h"
+#include "platform/platform.h"
 
 namespace {
 
 const int standardPreviewWidth = 152;
+// Far more than any preview picture (152 x 112 x 3 bytes and a header).
+const uint64_t maxPictureBytes = 16u << 20;
 
 void paintBlack(int width, int height, platform::PreviewSetPixel setPixel, void* context) {
   for (int y = 0; y < height; ++y)
@@ -21,8 +26,10 @@ void paintBlack(int width, int height, platform::PreviewSetPixel setPixel, void*
 void paintPreviewFrom(const std::string& picturePath, int width, int height,
                       platform::PreviewSetPixel setPixel, void* context) {
   SDL_Surface* picture = nullptr;
-  if (width == standardPreviewWidth) {
-    SDL_RWops* file = SDL_RWFromFile(picturePath.c_str(), "rb");
+  std::string bytes, problem;
+  if (width == standardPreviewWidth &&
+      platform::readRegularFile(picturePath, maxPictureBytes, bytes, problem) == platform::FileRead && !bytes.empty()) {
+    SDL_RWops* file = SDL_RWFromMem(&bytes[0], static_cast<int>(bytes.size()));
     if (file) picture = SDL_LoadBMP_RW(file, 1);  // closes the stream
   }
   if (!picture || picture->format->BytesPerPixel != 3 || picture->w <= 0 || picture->h <= 0) {

@@ -5,39 +5,19 @@
 // one-line reason; a missing or unreadable one ends it silently.
 #include "archive/archive.h"
 
-#include <sys/stat.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
 #include <new>
 
 #include "archive/archive_parser.h"
+#include "platform/platform.h"
 
 namespace {
 
-// Reads the whole file; false when it can't be opened, isn't a regular file
-// (a folder reports a bogus size) or can't be read in full.
-bool readWholeFile(const std::string& fileName, std::unique_ptr<uint8_t[]>* bytes, size_t* size) {
-  FILE* f = std::fopen(fileName.c_str(), "rb");
-  if (!f) return false;
-  bool ok = false;
-  struct stat info;
-  if (fstat(fileno(f), &info) == 0 && S_ISREG(info.st_mode) && info.st_size >= 0 &&
-      static_cast<uint64_t>(info.st_size) <= SIZE_MAX) {
-    const size_t n = static_cast<size_t>(info.st_size);
-    bytes->reset(new (std::nothrow) uint8_t[n ? n : 1]);
-    // A short read (the file cut while we read it) counts as unreadable.
-    if (*bytes && std::fread(bytes->get(), 1, n, f) == n) {
-      *size = n;
-      ok = true;
-    }
-  }
-  std::fclose(f);
-  return ok;
-}
+// Far more than any archive of ours (the largest is about 12 MiB).
+const uint64_t maxArchiveBytes = 1u << 30;
 
 void freeEntries(std::vector<ArchiveEntry>* entries) {
   for (ArchiveEntry& e : *entries) delete[] e.data;
@@ -47,15 +27,17 @@ void freeEntries(std::vector<ArchiveEntry>* entries) {
 }  // namespace
 
 Archive::Archive(const std::string& fileName) {
-  std::unique_ptr<uint8_t[]> file;
-  size_t fileSize = 0;
-  if (!readWholeFile(fileName, &file, &fileSize)) std::exit(1);
+  // Anything but a regular file (a folder, a device, a FIFO that would
+  // block the read for ever) is an archive that cannot be opened.
+  std::string file, problem;
+  if (platform::readRegularFile(fileName, maxArchiveBytes, file, problem) != platform::FileRead) std::exit(1);
+  const uint8_t* bytes = reinterpret_cast<const uint8_t*>(file.data());
 
   std::vector<ArchiveRecordInfo> records;
   std::string error;
   size_t errorOffset = 0;
-  if (!parseArchive(file.get(), fileSize, &records, &error, &errorOffset)) {
-    file.reset();  // nothing may be left behind for the leak checker at exit
+  if (!parseArchive(bytes, file.size(), &records, &error, &errorOffset)) {
+    std::string().swap(file);  // nothing may be left behind for the leak checker at exit
     const std::string line =
         fileName + ": malformed archive at byte " + std::to_string(errorOffset) + ": " + error + "\n";
     std::fputs(line.c_str(), stderr);
@@ -72,11 +54,11 @@ Archive::Archive(const std::string& fileName) {
     // new[] of 0 still gives a distinct non-null pointer, as an empty entry must have.
     uint8_t* buffer = new (std::nothrow) uint8_t[r.size];
     if (!buffer) {
-      file.reset();
+      std::string().swap(file);
       freeEntries(&entries);
       std::exit(1);
     }
-    std::memcpy(buffer, file.get() + r.dataOffset, r.size);
+    std::memcpy(buffer, bytes + r.dataOffset, r.size);
     entries.push_back(ArchiveEntry{buffer, r.size});
     names.push_back(r.name);
   }

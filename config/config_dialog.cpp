@@ -154,9 +154,11 @@ int runConfigDialog(int& argc, char**& argv, const std::string& path) {
   gtk_box_set_spacing(GTK_BOX(content), 12);
 
   if (!file.safeToRewrite()) {
-    // Say so before the user decides: OK replaces what is there.
+    // Say so before the user decides: OK replaces what is there, unless
+    // it is no file at all.
     std::string text = "The settings file " + path + " could not be used: " + file.problem +
-                       ". OK replaces it with the choices below.";
+                       (file.state == SettingsFileUnreadable ? ". Remove or rename it to save the choices below."
+                                                                  : ". OK replaces it with the choices below.");
     GtkWidget* warning = gtk_label_new(text.c_str());
     gtk_label_set_line_wrap(GTK_LABEL(warning), TRUE);
     gtk_label_set_max_width_chars(GTK_LABEL(warning), 48);

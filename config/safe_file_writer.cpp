@@ -66,6 +66,12 @@ bool SafeFileWriter::write(const std::string& requestedPath, const std::string& 
   error.clear();
   const std::string path = target(requestedPath, error);
   if (path.empty()) return false;
+  // Only a file is ever replaced: a folder, FIFO or device there stays.
+  struct stat existing;
+  if (stat(path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode)) {
+    error = path + (S_ISDIR(existing.st_mode) ? " is a folder" : " is not a regular file") + "; it was left as it is";
+    return false;
+  }
   std::string pattern = path + ".tmp-XXXXXX";
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');

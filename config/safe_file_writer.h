@@ -16,8 +16,9 @@ class SafeFileWriter {
 
   explicit SafeFileWriter(BeforeRename beforeRename = nullptr) : beforeRename(beforeRename) {}
 
-  // Writes bytes to path. False with error set when anything failed; the
-  // old file is then as it was.
+  // Writes bytes to path. False with error set when anything failed (or
+  // something other than a regular file is there); the old file is then as
+  // it was.
   bool write(const std::string& path, const std::string& bytes);
 
   // The file a write to path replaces: path itself, or the end of the chain

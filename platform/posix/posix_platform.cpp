@@ -66,7 +66,7 @@ FileReadResult readRegularFile(const std::string& path, uint64_t maxBytes, std::
   if (fstat(fd, &st) != 0) {
     problem = std::strerror(errno);
   } else if (!S_ISREG(st.st_mode)) {
-    problem = "it is not a regular file";
+    problem = S_ISDIR(st.st_mode) ? "it is a folder" : "it is not a regular file";
   } else if (static_cast<uint64_t>(st.st_size) > maxBytes) {
     problem = "it is " + std::to_string(static_cast<uint64_t>(st.st_size)) + " bytes long, more than " +
               std::to_string(maxBytes);

@@ -78,6 +78,12 @@ FileReadResult readRegularFile(const std::string& path, uint64_t maxBytes, std::
                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     DWORD error = GetLastError();
+    // A folder cannot be opened as a file at all; say what it is.
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+      problem = "it is a folder";
+      return FileUnreadable;
+    }
     if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return FileMissing;
     problem = error == ERROR_ACCESS_DENIED ? std::string("access is denied")
                                            : "it cannot be opened (error " + std::to_string(error) + ")";

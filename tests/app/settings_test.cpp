@@ -1,6 +1,7 @@
 // Settings file reading: layout offsets, texts, formats, short and hostile files.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -161,6 +162,57 @@ TEST(Settings, HugeTextLengthAllocatesNothingAndGivesDefaults) {
   EXPECT_EQ(t.reservedText1, "keep");
   EXPECT_EQ(t.reservedText2, "");
   EXPECT_FALSE(t.quitOnMouseMove);
+}
+
+// A seekable stream of size bytes, head then zeros, that stores none of
+// them.
+class ZeroTail : public std::streambuf {
+ public:
+  ZeroTail(const Bytes& head, uint64_t size) : head(head), size(size), left(size) {}
+
+ protected:
+  pos_type seekoff(off_type off, std::ios_base::seekdir dir, std::ios_base::openmode) override {
+    const uint64_t at = served - static_cast<uint64_t>(egptr() - gptr());
+    return seekpos(static_cast<pos_type>((dir == std::ios_base::beg ? 0 : dir == std::ios_base::end ? size : at) + off),
+                   std::ios_base::in);
+  }
+  pos_type seekpos(pos_type to, std::ios_base::openmode) override {
+    if (to < 0 || static_cast<uint64_t>(to) > size) return pos_type(off_type(-1));
+    served = static_cast<uint64_t>(to);
+    left = size - served;
+    setg(block, block, block);
+    return to;
+  }
+  int_type underflow() override {
+    if (left == 0) return traits_type::eof();
+    size_t n = sizeof block;
+    if (n > left) n = static_cast<size_t>(left);
+    std::fill(block, block + n, 0);
+    for (size_t i = 0; i < n && served + i < head.size(); ++i) block[i] = static_cast<char>(head[served + i]);
+    served += n;
+    left -= n;
+    setg(block, block, block + n);
+    return traits_type::to_int_type(block[0]);
+  }
+
+ private:
+  Bytes head;
+  uint64_t size, left, served = 0;
+  char block[1 << 16];
+};
+
+TEST(Settings, FourGibFileWhoseTextLengthIsAllOnesGivesTheDefaults) {
+  // The length plus one for a terminator once wrapped to 0 in 32 bits, and
+  // the text went into a buffer of no bytes.
+  Bytes head;
+  u32(head, 1);
+  u32(head, 0xFFFFFFFFu);
+  ZeroTail tail(head, (uint64_t(1) << 32) + 100);
+  std::istream in(&tail);
+  Settings s;
+  s.showFps = true;
+  s.readSettings(in);
+  expectDefaults(s);
 }
 
 TEST(Settings, WriteThenReadGivesTheSameRecord) {

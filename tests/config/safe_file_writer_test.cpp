@@ -123,9 +123,15 @@ TEST(SafeFileWriter, FailureReportsAndChangesNothing) {
   SafeFileWriter writer;
   EXPECT_FALSE(writer.write(dir.path("no-such-folder/file"), "x"));
   EXPECT_NE(writer.error.find("no-such-folder"), std::string::npos);
-  // A folder where the file should be: rename refuses and the temporary
-  // file is cleaned up.
+  // A folder or a FIFO where the file should be is left, and no temporary
+  // file is left beside it.
   mkdir(dir.path("taken").c_str(), 0755);
   EXPECT_FALSE(writer.write(dir.path("taken"), "x"));
-  EXPECT_EQ(entriesIn(dir.folder), 1);
+  EXPECT_NE(writer.error.find("is a folder"), std::string::npos) << writer.error;
+  mkfifo(dir.path("pipe").c_str(), 0644);
+  EXPECT_FALSE(writer.write(dir.path("pipe"), "x"));
+  struct stat st;
+  ASSERT_EQ(lstat(dir.path("pipe").c_str(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
+  EXPECT_EQ(entriesIn(dir.folder), 2);
 }
