@@ -52,11 +52,11 @@ void AnimCueList::fireCue(int32_t index) {
     for (size_t i = 0; i < cueTracks[index].size(); ++i) animator->addTrack(cueTracks[index][i]);
     for (size_t i = 0; i < cueCommands[index].size(); ++i) {
       const AnimCueCommand c = cueCommands[index][i];
-      if (c.op == 0)
+      if (c.op == CueDisable)
         animator->disableTracks(c.trackId);
-      else if (c.op == 1)
+      else if (c.op == CueEnable)
         animator->enableTracks(c.trackId);
-      else if (c.op == 2)
+      else if (c.op == CueFinish)
         animator->finishTracks(c.trackId);
     }
   }

@@ -12,9 +12,12 @@
 class Animator;
 class AnimCueList;
 
+// What a cue command does to the running tracks of its id.
+enum CueOp { CueDisable = 0, CueEnable = 1, CueFinish = 2 };
+
 struct AnimCueCommand {
   int32_t trackId;
-  int32_t op;  // 0 disable, 1 enable, 2 finish
+  int32_t op;  // a CueOp; other values do nothing
 };
 
 struct AnimCueLink {

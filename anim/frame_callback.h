@@ -4,6 +4,14 @@
 
 #include <cstdint>
 
+// The phase argument: where in the node's render the call is made.
+enum FramePhase {
+  PhaseBeforeMeshes = 1,
+  PhaseAfterMeshes = 2,
+  PhaseBeforeChild = 3,
+  PhaseAfterChild = 4,
+};
+
 typedef void (*FrameCallbackFunction)(int32_t phase, int32_t value);
 
 struct FrameCallback {

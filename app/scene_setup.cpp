@@ -16,26 +16,10 @@
 #include "calendar/delayed_item.h"
 #include "calendar/fps_overlay.h"
 #include "clock/clock_builders.h"
+#include "clock/clock_face.h"
 #include "clock/frame_hooks.h"
 #include "scene/scene_node.h"
 #include "snow/snowfall.h"
-
-// Endless (0.0) or one-shot (-1.0) track, id 1, enabled.
-static const double endless = 0.0;
-static const double oneShot = -1.0;
-
-static void addCallbackTrack(SceneNode* node, double duration, MotionCurve callback, int32_t value) {
-  AnimTrack track(1, true, duration);
-  track.setCallback(callback, value);
-  startTrack(node, track);
-}
-
-static void addCurveTrack(SceneNode* node, double duration, MotionCurve curve, int32_t axis, double p1, double p2,
-                          double p3) {
-  AnimTrack track(1, true, duration);
-  track.setCurve(curve, axis, p1, p2, p3);
-  startTrack(node, track);
-}
 
 // The anchors stand at the view's edges. The items' builders move their
 // anchor by an offset of their own, so a new window size moves each anchor
@@ -87,7 +71,7 @@ void placeOverlayAnchors() {
 static void buildCalendarAnchor(const Settings& s) {
   SceneNode* anchor = new SceneNode;
   placeAnchor(CalendarAnchor, anchor);
-  addCurveTrack(anchor, oneShot, buildCalendar, s.russianCalendar ? 0 : 1, 0.0, 0.0, 0.0);
+  startCurve(anchor, oneShotTrack, buildCalendar, s.russianCalendar ? CalendarRussian : CalendarEnglish);
   overlayRoot->addChild(anchor);
 }
 
@@ -95,7 +79,7 @@ static void buildFpsAnchor() {
   SceneNode* anchor = new SceneNode;
   placeAnchor(FpsAnchor, anchor);
   anchor->loadMeshes("utils.pak", "fps");
-  addCallbackTrack(anchor, endless, fpsCurve, 0);
+  startCurve(anchor, endlessTrack, fpsCurve);
   overlayRoot->addChild(anchor);
 }
 
@@ -104,9 +88,9 @@ static void buildClockAnchor(const Settings& s) {
   largeClockAnchor = s.largeClock;
   placeAnchor(ClockAnchor, anchor);
   if (s.analogClock)
-    addCallbackTrack(anchor, oneShot, buildAnalogClock, 0);
+    startCurve(anchor, oneShotTrack, buildAnalogClock);
   else
-    addCurveTrack(anchor, oneShot, buildDigitalClock, s.clock24h ? 1 : 0, 0.0, 0.0, 0.0);
+    startCurve(anchor, oneShotTrack, buildDigitalClock, s.clock24h ? TwentyFourHourClock : TwelveHourClock);
   overlayRoot->addChild(anchor);
 }
 
@@ -121,7 +105,7 @@ void buildScene() {
   stage->transform.setRotation(-60, 0, 0);
   // A whole number of degrees, 0..359, from the process-wide generator.
   const double startAngle = static_cast<double>(rand() % 3600 / 10);
-  addCurveTrack(stage, endless, curveLinearTurn, 2, 4.0, startAngle, 0.0);
+  startCurve(stage, endlessTrack, curveLinearTurn, 2, 4.0, startAngle, 0.0);
   sceneRoot->addChild(stage);
 
   SceneNode* landscape = new SceneNode;
@@ -131,7 +115,7 @@ void buildScene() {
   SceneNode* emitter = new SceneNode;
   emitter->transform.setRotation(0, 270, 0);
   emitter->transform.setPosition(0, 0, 40);
-  addCallbackTrack(emitter, endless, snowfallStep, 0);
+  startCurve(emitter, endlessTrack, snowfallStep);
   landscape->addChild(emitter);
 
   for (SceneNode*& node : anchorNodes) node = nullptr;
@@ -140,7 +124,7 @@ void buildScene() {
   if (s.showCalendar) buildCalendarAnchor(s);
 
   overlayRoot->transform.setPosition(0, 0, 0);
-  addCallbackTrack(overlayRoot, endless, delayedItemCurve, 0);
+  startCurve(overlayRoot, endlessTrack, delayedItemCurve);
   overlayRoot->addFrameCallback(depthOffCallback, 0);
 
   if (s.showFps) buildFpsAnchor();

@@ -9,12 +9,6 @@
 
 static int32_t dateOf(const struct tm& t) { return (t.tm_year + 1900) * 10000 + (t.tm_mon + 1) * 100 + t.tm_mday; }
 
-static void addEndlessCurve(SceneNode* node, MotionCurve curve, int32_t axis) {
-  AnimTrack track(1, true, 0.0);
-  track.setCurve(curve, axis, 0, 0, 0);
-  startTrack(node, track);
-}
-
 static SceneNode* meshNode(const char* entry, double x, double y) {
   SceneNode* node = new SceneNode;
   node->loadMeshes("calendar.pak", entry);
@@ -25,10 +19,10 @@ static SceneNode* meshNode(const char* entry, double x, double y) {
 void buildCalendar(int32_t) {
   SceneNode* anchor = currentNode;
   const int32_t language = currentTrack->axis;
-  anchor->addChild(meshNode(language == 0 ? "fon_rus" : "fon", -16, -12));
+  anchor->addChild(meshNode(language == CalendarRussian ? "fon_rus" : "fon", -16, -12));
 
   SceneNode* holder = new SceneNode;
-  addEndlessCurve(holder, calendarPageCurve, language);
+  startCurve(holder, endlessTrack, calendarPageCurve, language);
   anchor->addChild(holder);
 }
 
@@ -45,17 +39,14 @@ void calendarPageCurve(int32_t) {
   SceneNode* holder = currentNode;
 
   SceneNode* page = new SceneNode;
-  addEndlessCurve(page, pageWatchCurve, date);
+  startCurve(page, endlessTrack, pageWatchCurve, date);
   holder->addChild(page);
 
   CalendarDate shown;
   int32_t grid[calendarCellCount];
-  if (language == 0)
-    fillGridMondayFirst(now, shown, grid);
-  else
-    fillGridSundayFirst(now, shown, grid);
+  fillGrid(now, language == CalendarRussian ? WeekFromMonday : WeekFromSunday, shown, grid);
 
-  page->addChild(meshNode(language == 0 ? "day_rus" : "day", -16, 8));
+  page->addChild(meshNode(language == CalendarRussian ? "day_rus" : "day", -16, 8));
   if (shown.month >= 0 && shown.month < 12) page->addChild(meshNode(monthNameTable[shown.month], -16, 16));
 
   for (int32_t i = 0; i < calendarCellCount; ++i) {

@@ -1,11 +1,15 @@
 // Calendar: the month page in the overlay. A one-shot builder on the anchor
 // adds the background and a page holder; the holder builds a page of the
 // current month whenever the date changes, and each page retires itself
-// when its date is over. Language L travels in the tracks'
-// `axis`: 0 Russian (weeks from Monday), 1 the other (weeks from Sunday).
+// when its date is over.
 #pragma once
 
 #include <cstdint>
+
+// The language travels in the `axis` of the builder's and the holder's
+// tracks. The Russian page starts its weeks on Monday, the English one on
+// Sunday.
+enum CalendarLanguage { CalendarRussian = 0, CalendarEnglish = 1 };
 
 // One-shot track of the anchor: background and page holder.
 void buildCalendar(int32_t userValue);

@@ -1,8 +1,6 @@
 // Calendar grid: month lengths, weekdays and the 42-cell layout of a page.
 #include "calendar/calendar_grid.h"
 
-#include "clock/local_time.h"
-
 const char* const dayNameTable[32] = {"null", "1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",  "9",  "10",
                                       "11",   "12", "13", "14", "15", "16", "17", "18", "19", "20", "21",
                                       "22",   "23", "24", "25", "26", "27", "28", "29", "30", "31"};
@@ -29,46 +27,11 @@ int32_t dayOfWeek(int32_t day, int32_t month, int32_t yearsSince1900) {
 
 int32_t firstWeekdayOfMonth(int32_t month, int32_t yearsSince1900) { return dayOfWeek(1, month, yearsSince1900); }
 
-void fillGridSundayFirst(const struct tm& now, CalendarDate& date, int32_t grid[calendarCellCount]) {
-  const int32_t first = firstWeekdayOfMonth(now.tm_mon, now.tm_year);
+void fillGrid(const struct tm& now, WeekStart weekStart, CalendarDate& date, int32_t grid[calendarCellCount]) {
+  // Cells before day 1: its weekday counted from the week's first day.
+  const int32_t first = (firstWeekdayOfMonth(now.tm_mon, now.tm_year) + 7 - weekStart) % 7;
   const int32_t days = daysInMonth(now.tm_mon, now.tm_year);
   date.day = now.tm_mday;
   date.month = now.tm_mon;
   for (int32_t i = 0; i < calendarCellCount; ++i) grid[i] = (i < first || i >= first + days) ? 0 : i - first + 1;
-}
-
-void fillGridMondayFirst(const struct tm& now, CalendarDate& date, int32_t grid[calendarCellCount]) {
-  int32_t first = firstWeekdayOfMonth(now.tm_mon, now.tm_year);
-  if (first == 0) first = 7;  // Sunday ends the week
-  const int32_t days = daysInMonth(now.tm_mon, now.tm_year);
-  date.day = now.tm_mday;
-  date.month = now.tm_mon;
-  for (int32_t i = 0; i < calendarCellCount; ++i)
-    grid[i] = (i < first - 1 || i >= first - 1 + days) ? 0 : i - first + 2;
-}
-
-// A time the C library cannot convert gives an empty page rather than
-// garbage cells.
-static void clearGrid(CalendarDate& date, int32_t grid[calendarCellCount]) {
-  date.day = 0;
-  date.month = 0;
-  for (int32_t i = 0; i < calendarCellCount; ++i) grid[i] = 0;
-}
-
-void fillGridSundayFirst(CalendarDate& date, int32_t grid[calendarCellCount]) {
-  const struct tm* now = readLocalTime();
-  if (now) {
-    fillGridSundayFirst(*now, date, grid);
-  } else {
-    clearGrid(date, grid);
-  }
-}
-
-void fillGridMondayFirst(CalendarDate& date, int32_t grid[calendarCellCount]) {
-  const struct tm* now = readLocalTime();
-  if (now) {
-    fillGridMondayFirst(*now, date, grid);
-  } else {
-    clearGrid(date, grid);
-  }
 }

@@ -1,6 +1,5 @@
 // Calendar grid: the date arithmetic behind a calendar page. Pure functions
-// of a broken-down time, so any month of any year is a plain unit test; the
-// forms without a time argument read the local time first.
+// of a broken-down time, so any month of any year is a plain unit test.
 #pragma once
 
 #include <cstdint>
@@ -27,9 +26,8 @@ int32_t daysInMonth(int32_t month, int32_t yearsSince1900);
 int32_t dayOfWeek(int32_t day, int32_t month, int32_t yearsSince1900);
 int32_t firstWeekdayOfMonth(int32_t month, int32_t yearsSince1900);
 
-// Fill the 42 cells for the month of `now` and give today's day and month.
-void fillGridSundayFirst(const struct tm& now, CalendarDate& date, int32_t grid[calendarCellCount]);
-void fillGridMondayFirst(const struct tm& now, CalendarDate& date, int32_t grid[calendarCellCount]);
-// The same for the current local time.
-void fillGridSundayFirst(CalendarDate& date, int32_t grid[calendarCellCount]);
-void fillGridMondayFirst(CalendarDate& date, int32_t grid[calendarCellCount]);
+enum WeekStart { WeekFromSunday = 0, WeekFromMonday = 1 };
+
+// Fill the 42 cells for the month of `now`, weeks starting on weekStart, and
+// give today's day and month.
+void fillGrid(const struct tm& now, WeekStart weekStart, CalendarDate& date, int32_t grid[calendarCellCount]);

@@ -34,9 +34,7 @@ void fpsCurve(int32_t) {
     node->loadMeshes("utils.pak", name);
     // Lives just past the next readout, so old and new digits overlap
     // for a frame instead of leaving a gap.
-    AnimTrack expiry(1, true, 0.0);
-    expiry.setCurve(curveExpire, 5000, 0, 0);
-    startTrack(node, expiry);
+    startCurve(node, endlessTrack, curveExpire, 0, 5000);
     anchor->addChild(node);
   }
   fpsFrameCount = 0;

@@ -9,13 +9,6 @@
 #include "clock/frame_hooks.h"
 #include "scene/scene_node.h"
 
-// A node with an endless track of `curve` on `axis`, fired at once.
-static void addEndlessCurve(SceneNode* node, MotionCurve curve, int32_t axis) {
-  AnimTrack track(1, true, 0.0);
-  track.setCurve(curve, axis, 0, 0, 0);
-  startTrack(node, track);
-}
-
 void buildAnalogClock(int32_t) {
   SceneNode* anchor = currentNode;
   anchor->transform.translateBy(-9.3, 9.0, 0);
@@ -26,11 +19,14 @@ void buildAnalogClock(int32_t) {
   anchor->addChild(dial);
 
   // Second, minute, hour: the hour hand is drawn last, over the others.
-  static const char* const hands[3] = {"sec", "min", "chas"};
+  static const struct {
+    const char* entry;
+    ClockHand hand;
+  } hands[3] = {{"sec", SecondHand}, {"min", MinuteHand}, {"chas", HourHand}};
   for (int32_t i = 0; i < 3; ++i) {
     SceneNode* hand = new SceneNode;
-    hand->loadMeshes("clock.pak", hands[i]);
-    addEndlessCurve(hand, clockHandCurve, i + 1);
+    hand->loadMeshes("clock.pak", hands[i].entry);
+    startCurve(hand, endlessTrack, clockHandCurve, hands[i].hand);
     hand->addFrameCallback(depthOffCallback, 0);
     anchor->addChild(hand);
   }
@@ -38,7 +34,7 @@ void buildAnalogClock(int32_t) {
 
 void buildDigitalClock(int32_t) {
   SceneNode* anchor = currentNode;
-  const bool twelveHour = currentTrack->axis == 0;
+  const bool twelveHour = currentTrack->axis == TwelveHourClock;
   anchor->transform.translateBy(-10, 1, 0);
 
   SceneNode* plate = new SceneNode;
@@ -58,19 +54,19 @@ void buildDigitalClock(int32_t) {
     int32_t kind24;  // 0: the slot exists in 12-hour form only
   };
   static const Slot slots[6] = {
-      {11.432, 8, 0},  // am/pm
-      {-6.483, 6, 1},  // hour tens
-      {-2.498, 7, 2},  // hour units
-      {0.0, 5, 5},     // blinking dot
-      {2.523, 3, 3},   // minute tens
-      {6.466, 4, 4},   // minute units
+      {11.432, SlotAmPm, 0},
+      {-6.483, SlotHourTens12, SlotHourTens24},
+      {-2.498, SlotHourUnits12, SlotHourUnits24},
+      {0.0, SlotDot, SlotDot},
+      {2.523, SlotMinuteTens, SlotMinuteTens},
+      {6.466, SlotMinuteUnits, SlotMinuteUnits},
   };
   for (int i = 0; i < 6; ++i) {
     const int32_t kind = twelveHour ? slots[i].kind12 : slots[i].kind24;
     if (kind == 0) continue;
     SceneNode* slot = new SceneNode;
     slot->transform.setPosition(slots[i].x, 0, 0);
-    addEndlessCurve(slot, digitSlotCurve, kind);
+    startCurve(slot, endlessTrack, digitSlotCurve, kind);
     slot->addFrameCallback(depthOffCallback, 0);
     anchor->addChild(slot);
   }

@@ -1,15 +1,13 @@
 // Clock face: the slot table and the hand angles of the clock.
 #include "clock/clock_face.h"
 
-bool isDigitSlotKind(int32_t kind) { return kind >= 1 && kind <= 8; }
-
 int32_t digitSlotValue(int32_t kind, const struct tm& now) {
   switch (kind) {
-    case 1: case 2: case 6: case 7: case 8:
+    case SlotHourTens24: case SlotHourUnits24: case SlotHourTens12: case SlotHourUnits12: case SlotAmPm:
       return now.tm_hour;
-    case 3: case 4:
+    case SlotMinuteTens: case SlotMinuteUnits:
       return now.tm_min;
-    case 5:
+    case SlotDot:
       return now.tm_sec;
     default:
       return -1;
@@ -23,30 +21,30 @@ static std::string character(char c) { return std::string(1, c); }
 
 std::string digitSlotEntry(int32_t kind, int32_t value) {
   switch (kind) {
-    case 1: {
+    case SlotHourTens24: {
       const char c = static_cast<char>('0' + value / 10);
       // A leading zero shows only at midnight hour ("00").
       if (c == '0' && value != 0) return std::string();
       return character(c);
     }
-    case 2:
-    case 4:
+    case SlotHourUnits24:
+    case SlotMinuteUnits:
       return character(static_cast<char>('0' + value % 10));
-    case 3:
+    case SlotMinuteTens:
       return character(static_cast<char>('0' + value / 10));
-    case 5:
+    case SlotDot:
       return value % 2 != 0 ? std::string("dot") : std::string();
-    case 6: {
+    case SlotHourTens12: {
       const int32_t h = twelveHour(value);
       const char c = h == 0 ? '1' : static_cast<char>('0' + (h / 10) % 10);
       if (c == '0') return std::string();
       return character(c);
     }
-    case 7: {
+    case SlotHourUnits12: {
       const int32_t h = twelveHour(value);
       return character(h == 0 ? '2' : static_cast<char>('0' + h % 10));
     }
-    case 8:
+    case SlotAmPm:
       return value < 12 ? std::string("am") : std::string("pm");
     default:
       return std::string();
@@ -55,9 +53,9 @@ std::string digitSlotEntry(int32_t kind, int32_t value) {
 
 int32_t digitWatcherAxis(int32_t kind) {
   switch (kind) {
-    case 1: case 6: case 7: case 8:
-      return 1;
-    case 2: case 3: case 4: case 5:
+    case SlotHourTens24: case SlotHourTens12: case SlotHourUnits12: case SlotAmPm:
+      return SlotHourTens24;
+    case SlotHourUnits24: case SlotMinuteTens: case SlotMinuteUnits: case SlotDot:
       return kind;
     default:
       return 0;
@@ -65,24 +63,24 @@ int32_t digitWatcherAxis(int32_t kind) {
 }
 
 int32_t digitWatchValue(int32_t watcherAxis, const struct tm& now) {
-  // Watchers 1 to 5 watch the field of the slot kind with the same number.
-  return watcherAxis >= 1 && watcherAxis <= 5 ? digitSlotValue(watcherAxis, now) : -1;
+  // A watcher watches the field of the slot kind with its number.
+  return watcherAxis >= SlotHourTens24 && watcherAxis <= SlotDot ? digitSlotValue(watcherAxis, now) : -1;
 }
 
 int32_t lastShownIndex(int32_t kind) {
   switch (kind) {
-    case 1: case 6:
-      return 0;  // hour tens
-    case 2: case 7:
-      return 1;  // hour units
-    case 3:
-      return 2;  // minute tens
-    case 4:
-      return 3;  // minute units
-    case 5:
-      return 4;  // dot
-    case 8:
-      return 5;  // am/pm
+    case SlotHourTens24: case SlotHourTens12:
+      return 0;
+    case SlotHourUnits24: case SlotHourUnits12:
+      return 1;
+    case SlotMinuteTens:
+      return 2;
+    case SlotMinuteUnits:
+      return 3;
+    case SlotDot:
+      return 4;
+    case SlotAmPm:
+      return 5;
     default:
       return -1;
   }
@@ -90,13 +88,13 @@ int32_t lastShownIndex(int32_t kind) {
 
 bool clockHandAngle(int32_t hand, const struct tm& now, double& angle) {
   switch (hand) {
-    case 1:
+    case SecondHand:
       angle = -6 * now.tm_sec;
       return true;
-    case 2:
+    case MinuteHand:
       angle = -6 * now.tm_min;
       return true;
-    case 3:
+    case HourHand:
       // Integer division: the hour hand steps one degree every two minutes.
       angle = -30 * now.tm_hour - now.tm_min / 2;
       return true;

@@ -7,12 +7,23 @@
 #include <ctime>
 #include <string>
 
-// Slot kinds (the `axis` of a slot's track):
-//   1 hour tens, 24-hour     2 hour units, 24-hour
-//   3 minute tens            4 minute units
-//   5 blinking dot           6 hour tens, 12-hour
-//   7 hour units, 12-hour    8 am/pm sign
-bool isDigitSlotKind(int32_t kind);
+// Slot kinds: the `axis` of a digit slot's track.
+enum ClockSlotKind {
+  SlotHourTens24 = 1,
+  SlotHourUnits24 = 2,
+  SlotMinuteTens = 3,
+  SlotMinuteUnits = 4,
+  SlotDot = 5,  // blinks with the seconds
+  SlotHourTens12 = 6,
+  SlotHourUnits12 = 7,
+  SlotAmPm = 8,
+};
+
+// Hands: the `axis` of a hand's track.
+enum ClockHand { SecondHand = 1, MinuteHand = 2, HourHand = 3 };
+
+// The digital clock's form: the `axis` of its builder's track.
+enum ClockForm { TwelveHourClock = 0, TwentyFourHourClock = 1 };
 
 // The time field a slot follows: tm_hour, tm_min or tm_sec. -1 for other kinds.
 int32_t digitSlotValue(int32_t kind, const struct tm& now);
@@ -21,12 +32,14 @@ int32_t digitSlotValue(int32_t kind, const struct tm& now);
 // the digit node gets no meshes (a blank hour tens, an even second).
 std::string digitSlotEntry(int32_t kind, int32_t value);
 
-// The `axis` of the watcher track of a slot's digits: 1, 2 hours, 3, 4
-// minutes, 5 seconds. 0 for other kinds.
+// The `axis` of the watcher track of a slot's digits: the 24-hour kind that
+// follows the same field (SlotHourTens24 for every hour slot and the am/pm
+// sign, SlotDot for the seconds). 0 for other kinds.
 int32_t digitWatcherAxis(int32_t kind);
 
 // The time field a watcher compares with its digit's value; -1 for watcher
-// axes outside 1..5 (such a watcher never retires its digit).
+// axes outside SlotHourTens24..SlotDot (such a watcher never retires its
+// digit).
 int32_t digitWatchValue(int32_t watcherAxis, const struct tm& now);
 
 // Index into lastShown of the slot position a kind fills (the 12- and
@@ -34,6 +47,6 @@ int32_t digitWatchValue(int32_t watcherAxis, const struct tm& now);
 int32_t lastShownIndex(int32_t kind);
 const int32_t lastShownCount = 6;
 
-// Hand angle in degrees about z (negative turns clockwise): 1 second hand,
-// 2 minute hand, 3 hour hand. False for other hand numbers.
+// Hand angle in degrees about z (negative turns clockwise). False for other
+// hand numbers.
 bool clockHandAngle(int32_t hand, const struct tm& now, double& angle);

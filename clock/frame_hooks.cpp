@@ -3,22 +3,24 @@
 
 #include <GL/gl.h>
 
+#include "anim/frame_callback.h"
+
 void depthOffCallback(int32_t phase, int32_t) {
-  if (phase == 1 || phase == 3)
+  if (phase == PhaseBeforeMeshes || phase == PhaseBeforeChild)
     glDisable(GL_DEPTH_TEST);
-  else if (phase == 2 || phase == 4)
+  else if (phase == PhaseAfterMeshes || phase == PhaseAfterChild)
     glEnable(GL_DEPTH_TEST);
 }
 
 void lightingOffCallback(int32_t phase, int32_t) {
-  if (phase == 1)
+  if (phase == PhaseBeforeMeshes)
     glDisable(GL_LIGHTING);
-  else if (phase == 2)
+  else if (phase == PhaseAfterMeshes)
     glEnable(GL_LIGHTING);
 }
 
 void billboardCallback(int32_t phase, int32_t) {
-  if (phase == 1) {
+  if (phase == PhaseBeforeMeshes) {
     glPushMatrix();
     GLdouble m[16];
     glGetDoublev(GL_MODELVIEW_MATRIX, m);
@@ -27,7 +29,7 @@ void billboardCallback(int32_t phase, int32_t) {
     static const int block[9] = {0, 1, 2, 4, 5, 6, 8, 9, 10};
     for (int i = 0; i < 9; ++i) m[block[i]] = (block[i] % 5 == 0) ? 1.0 : 0.0;
     glLoadMatrixd(m);
-  } else if (phase == 2) {
+  } else if (phase == PhaseAfterMeshes) {
     glPopMatrix();
   }
 }

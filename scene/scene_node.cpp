@@ -46,7 +46,7 @@ void SceneNode::render() {
   if (!expired) {
     animator.advance();
     if (hasMeshes) {
-      callFrameCallbacks(1);
+      callFrameCallbacks(PhaseBeforeMeshes);
       if (transform.scaled) {
         // The scale reaches the node's own meshes only, not its children.
         glPushMatrix();
@@ -58,7 +58,7 @@ void SceneNode::render() {
       } else {
         drawMeshes();
       }
-      callFrameCallbacks(2);
+      callFrameCallbacks(PhaseAfterMeshes);
     }
   }
 
@@ -79,9 +79,9 @@ void SceneNode::render() {
     for (size_t i = 0; i < children.size(); ++i) {
       SceneNode* child = children[i];
       if (expired) child->expired = true;
-      callFrameCallbacks(3);
+      callFrameCallbacks(PhaseBeforeChild);
       child->render();
-      callFrameCallbacks(4);
+      callFrameCallbacks(PhaseAfterChild);
     }
   }
   glPopMatrix();
@@ -91,6 +91,12 @@ void startTrack(SceneNode* node, const AnimTrack& track) {
   node->cues.addCue();
   node->cues.addCueTrack(track);
   node->cues.fireCue(0);
+}
+
+void startCurve(SceneNode* node, double duration, MotionCurve curve, int32_t axis, double p1, double p2, double p3) {
+  AnimTrack track(1, true, duration);
+  track.setCurve(curve, axis, p1, p2, p3);
+  startTrack(node, track);
 }
 
 void deleteSceneTree(SceneNode* root) {

@@ -58,5 +58,12 @@ class SceneNode {
 // tests; it does not touch `currentNode`.
 void deleteSceneTree(SceneNode* root);
 
+// Durations of the builders' tracks.
+const double endlessTrack = 0.0;   // runs until its node goes
+const double oneShotTrack = -1.0;  // finished by its first step: its callback runs once
+
 // addCue, addCueTrack, fireCue(0): how the builders start a node's one track.
 void startTrack(SceneNode* node, const AnimTrack& track);
+// The same for a new track (id 1, enabled) of curve with these values.
+void startCurve(SceneNode* node, double duration, MotionCurve curve, int32_t axis = 0, double p1 = 0,
+                double p2 = 0, double p3 = 0);

@@ -43,8 +43,6 @@ int32_t snowBurstLimit() {
 
 static int r(int n) { return rand() % n; }
 
-static AnimTrack endlessTrack() { return AnimTrack(1, true, 0.0); }
-
 SceneNode* buildFlake() {
   const double s = snowSpeed;
   SceneNode* flake = new SceneNode;
@@ -55,11 +53,11 @@ SceneNode* buildFlake() {
   flake->transform.setScale(0.1, 0.1, 0.1);
   flake->cues.addCue();
 
-  AnimTrack lifetime = endlessTrack();
+  AnimTrack lifetime = AnimTrack(1, true, endlessTrack);
   lifetime.setCurve(curveExpire, flakeLifetime(s), 0, 0);
   flake->cues.addCueTrack(lifetime);
 
-  AnimTrack fall = endlessTrack();
+  AnimTrack fall = AnimTrack(1, true, endlessTrack);
   const int fallDraw = r(400) / 100;
   fall.setCurve(curveLinearMove, 0, s * 7.0 / (-100.0) - 4.5 + fallDraw, 0, 0);
   flake->cues.addCueTrack(fall);
@@ -69,7 +67,7 @@ SceneNode* buildFlake() {
   for (int i = 0; i < 3; ++i) {
     const int rate = r(500) / 10;
     const int angleDraw = r(1000);
-    AnimTrack tumble = endlessTrack();
+    AnimTrack tumble = AnimTrack(1, true, endlessTrack);
     tumble.setCurve(curveLinearTurn, tumbleAxes[i], rate, 6.28318530717956 * angleDraw / 1000, 0);
     flake->cues.addCueTrack(tumble);
   }
@@ -79,7 +77,7 @@ SceneNode* buildFlake() {
   for (int axis = 0; axis < 3; ++axis) {
     const int amplitude = r(20) / 10;
     const int speed = r(50) / 10;
-    AnimTrack sway = endlessTrack();
+    AnimTrack sway = AnimTrack(1, true, endlessTrack);
     sway.setCurve(curveSineMove, axis, amplitude, speed, swayPhases[axis]);
     flake->cues.addCueTrack(sway);
   }

@@ -44,10 +44,10 @@ TEST(CueList, CommandsSeeTheTracksJustAdded) {
   cues.addCueTrack(track(1, 0.0));
   cues.addCueTrack(track(2, 0.0));
   cues.addCueTrack(track(3, 0.0));
-  cues.addCueCommand(1, 0);   // disable
-  cues.addCueCommand(2, 2);   // finish
-  cues.addCueCommand(3, 0);
-  cues.addCueCommand(3, 1);   // enable again
+  cues.addCueCommand(1, CueDisable);
+  cues.addCueCommand(2, CueFinish);
+  cues.addCueCommand(3, CueDisable);
+  cues.addCueCommand(3, CueEnable);
   cues.addCueCommand(3, 99);  // unknown: nothing
   cues.fireCue(0);
   ASSERT_EQ(a.tracks.size(), 3u);

@@ -79,23 +79,23 @@ TEST(DayOfWeek, AgreesWithTheCLibrary) {
 TEST(CalendarGrid, February2026BothWeekStarts) {
   int32_t grid[42];
   CalendarDate date{-1, -1};
-  fillGridSundayFirst(dateOf(2026, 2, 14), date, grid);
+  fillGrid(dateOf(2026, 2, 14), WeekFromSunday, date, grid);
   EXPECT_EQ(14, date.day);
   EXPECT_EQ(1, date.month);
   expectRun(grid, 0, 28);  // cells 28..41 empty
 
-  fillGridMondayFirst(dateOf(2026, 2, 14), date, grid);
+  fillGrid(dateOf(2026, 2, 14), WeekFromMonday, date, grid);
   expectRun(grid, 6, 28);  // cells 0..5 empty, 6..33 the days
 }
 
 TEST(CalendarGrid, December2026BothWeekStarts) {
   int32_t grid[42];
   CalendarDate date;
-  fillGridSundayFirst(dateOf(2026, 12, 31), date, grid);
+  fillGrid(dateOf(2026, 12, 31), WeekFromSunday, date, grid);
   expectRun(grid, 2, 31);
   EXPECT_EQ(31, date.day);
   EXPECT_EQ(11, date.month);
-  fillGridMondayFirst(dateOf(2026, 12, 31), date, grid);
+  fillGrid(dateOf(2026, 12, 31), WeekFromMonday, date, grid);
   expectRun(grid, 1, 31);
 }
 
@@ -104,23 +104,23 @@ TEST(CalendarGrid, ThirtyOneDaysFromSaturdayReachTheSixthRow) {
   ASSERT_EQ(6, firstWeekdayOfMonth(7, 2026 - 1900));
   int32_t grid[42];
   CalendarDate date;
-  fillGridSundayFirst(dateOf(2026, 8, 1), date, grid);
+  fillGrid(dateOf(2026, 8, 1), WeekFromSunday, date, grid);
   EXPECT_EQ(30, grid[35]);
   EXPECT_EQ(31, grid[36]);
   expectRun(grid, 6, 31);
   // Monday first the same month starts in column 5 and ends in row 5.
-  fillGridMondayFirst(dateOf(2026, 8, 1), date, grid);
+  fillGrid(dateOf(2026, 8, 1), WeekFromMonday, date, grid);
   expectRun(grid, 5, 31);
 }
 
 TEST(CalendarGrid, LeapFebruariesAndCenturies) {
   int32_t grid[42];
   CalendarDate date;
-  fillGridSundayFirst(dateOf(2024, 2, 29), date, grid);  // Thursday first
+  fillGrid(dateOf(2024, 2, 29), WeekFromSunday, date, grid);  // Thursday first
   expectRun(grid, 4, 29);
-  fillGridSundayFirst(dateOf(2100, 2, 28), date, grid);  // Monday first, 28 days
+  fillGrid(dateOf(2100, 2, 28), WeekFromSunday, date, grid);  // Monday first, 28 days
   expectRun(grid, 1, 28);
-  fillGridMondayFirst(dateOf(2000, 2, 29), date, grid);  // Tuesday first, 29 days
+  fillGrid(dateOf(2000, 2, 29), WeekFromMonday, date, grid);  // Tuesday first, 29 days
   expectRun(grid, 1, 29);
 }
 
@@ -128,7 +128,7 @@ TEST(CalendarGrid, MondayFirstMonthStartingOnSunday) {
   // March 2026 starts on a Sunday: the last column of the first row.
   int32_t grid[42];
   CalendarDate date;
-  fillGridMondayFirst(dateOf(2026, 3, 1), date, grid);
+  fillGrid(dateOf(2026, 3, 1), WeekFromMonday, date, grid);
   expectRun(grid, 6, 31);
   EXPECT_EQ(31, grid[36]);
 }

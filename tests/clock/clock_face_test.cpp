@@ -82,7 +82,6 @@ TEST(ClockFace, SlotValuesAndWatchers) {
     EXPECT_EQ(digitSlotValue(kind, t), digitWatchValue(digitWatcherAxis(kind), t)) << kind;
   EXPECT_EQ(-1, digitWatchValue(0, t));
   EXPECT_EQ(-1, digitWatchValue(6, t));
-  EXPECT_FALSE(isDigitSlotKind(9));
   EXPECT_EQ(-1, digitSlotValue(9, t));
   EXPECT_EQ("", digitSlotEntry(9, 3));
 }
