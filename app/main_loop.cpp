@@ -5,9 +5,11 @@
 
 #include "app/display.h"
 #include "app/frame.h"
+#include "app/frame_pacer.h"
 #include "app/globals.h"
 #include "app/scene_setup.h"
 #include "app/settings.h"
+#include "platform/platform.h"
 #include "scene/scene_node.h"
 
 // Marks both roots expired; the tree then empties itself over a few frames.
@@ -23,8 +25,14 @@ static void followResize(bool resized, bool quitRequested) {
   if (resized && !quitRequested) placeOverlayAnchors();
 }
 
+// While the window cannot be seen, the loop looks for events this often.
+static const Uint32 idleCheckMs = 100;
+
 void runMainLoop() {
   bool quitRequested = false;
+  bool visible = true;
+  FramePacer pacer(SDL_GetTicks, SDL_Delay);
+  pacer.setRate(FramePacer::rateForRefresh(platform::displayRefreshRate()));
   while (!(quitRequested && sceneRoot->dead && overlayRoot->dead)) {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
@@ -39,6 +47,9 @@ void runMainLoop() {
       } else if (event.type == SDL_QUIT && display->target == TargetDesktopWindow) {
         // A window on the desktop closes like any other.
         endShow(quitRequested);
+      } else if (event.type == SDL_ACTIVEEVENT && (event.active.state & SDL_APPACTIVE)) {
+        // Iconified or unmapped, and back.
+        visible = event.active.gain != 0;
       }
       // Everything else, the full-screen show's close request included, is
       // ignored: a screensaver ends on the user's input only.
@@ -47,7 +58,17 @@ void runMainLoop() {
     const int oldWidth = display->width, oldHeight = display->height;
     if (!display->followHostWindow()) return;
     followResize(display->width != oldWidth || display->height != oldHeight, quitRequested);
+    if (!visible && !quitRequested) {
+      // Nobody can see the show: draw nothing until the window is back.
+      // Animation time simply runs on, as between any two frames.
+      SDL_Delay(idleCheckMs);
+      pacer.restart();
+      continue;
+    }
     renderFrame();
+    // The frames that take the scene apart after Escape are not paced: the
+    // show should be gone at once.
+    if (!quitRequested) pacer.waitForNextFrame();
   }
 }
 
