@@ -4,8 +4,10 @@
 FramePacer::FramePacer(Clock clock, Sleep sleep)
     : clock(clock), sleep(sleep), framesPerSecond(0), anchor(0), slot(0) {}
 
-int FramePacer::rateForRefresh(int refreshRate) {
-  return refreshRate >= 20 && refreshRate <= 500 ? refreshRate : defaultRate;
+int FramePacer::rateFor(int maxFps, int refreshRate) {
+  const bool believable = refreshRate >= 20 && refreshRate <= 500;
+  if (maxFps <= 0 || !believable) return maxFps;
+  return refreshRate < maxFps ? refreshRate : maxFps;
 }
 
 void FramePacer::setRate(int fps) {

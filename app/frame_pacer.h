@@ -13,16 +13,18 @@ class FramePacer {
   typedef uint32_t (*Clock)();
   typedef void (*Sleep)(uint32_t milliseconds);
 
-  // The show's default when the display cannot tell its refresh rate.
+  // The show's frame cap unless told otherwise.
   static const int defaultRate = 60;
   // Highest rate the millisecond clock can pace.
   static const int maxRate = 1000;
 
   FramePacer(Clock clock, Sleep sleep);
 
-  // The pace for a screen that tells this refresh rate (0: not told):
-  // rates no screen has are taken for defaultRate.
-  static int rateForRefresh(int refreshRate);
+  // The pace for a frame cap (0: none) on a screen that tells this refresh
+  // rate (0: not told): the cap, or the screen's rate where that is lower,
+  // since frames the screen cannot show only cost power. A rate no screen
+  // has is not believed.
+  static int rateFor(int maxFps, int refreshRate);
 
   // Frames per second; 0 (or less) switches pacing off, rates past maxRate
   // are taken as maxRate. Starts a new schedule.

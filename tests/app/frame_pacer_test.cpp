@@ -82,10 +82,20 @@ TEST(FramePacer, TickCounterWrapDoesNotStallOrBurst) {
   for (size_t i = 1; i < starts.size(); ++i) EXPECT_LE(starts[i] - starts[i - 1], 17u) << i;
 }
 
-TEST(FramePacer, ScreenRatesTheSystemCannotHaveGiveTheDefault) {
-  EXPECT_EQ(FramePacer::rateForRefresh(0), 60);  // not told
-  EXPECT_EQ(FramePacer::rateForRefresh(1), 60);
-  EXPECT_EQ(FramePacer::rateForRefresh(100000), 60);
-  EXPECT_EQ(FramePacer::rateForRefresh(59), 59);
-  EXPECT_EQ(FramePacer::rateForRefresh(144), 144);
+TEST(FramePacer, TheCapOrTheScreensRateWhicheverIsLower) {
+  struct Row {
+    int maxFps, refreshRate, rate;
+  } rows[] = {
+      {60, 0, 60},      // the screen does not tell
+      {60, 50, 50},     // a slower screen
+      {60, 144, 60},    // a faster one: the cap holds
+      {144, 144, 144},  //
+      {200, 0, 200},    // asked for, and nothing says otherwise
+      {30, 60, 30},     //
+      {0, 60, 0},       // no cap at all
+      {60, 1, 60},      // not a screen's rate
+      {60, 100000, 60},
+  };
+  for (const Row& r : rows)
+    EXPECT_EQ(FramePacer::rateFor(r.maxFps, r.refreshRate), r.rate) << r.maxFps << " on " << r.refreshRate;
 }
