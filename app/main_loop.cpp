@@ -32,7 +32,7 @@ void runMainLoop() {
   bool quitRequested = false;
   bool visible = true;
   FramePacer pacer(SDL_GetTicks, SDL_Delay);
-  pacer.setRate(FramePacer::rateFor(FramePacer::defaultRate, platform::displayRefreshRate()));
+  pacer.setRate(FramePacer::rateFor(static_cast<int>(settings->maxFps), platform::displayRefreshRate()));
   while (!(quitRequested && sceneRoot->dead && overlayRoot->dead)) {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {

@@ -46,6 +46,8 @@ class Settings {
   bool quitOnMouseMove;
   uint32_t reservedWord;
   uint32_t resolutionIndex;
+  // Not in the file: the show's frame cap for this run (0: none).
+  uint32_t maxFps;
 
  private:
   // Indices past the table read as the desktop mode.

@@ -6,6 +6,8 @@
 #include <cctype>
 #include <cstdio>
 
+#include "app/frame_pacer.h"
+
 // clang-format off
 const SettingsField settingsFields[] = {
     // name, kind, store, filePlace, member (flag, word, text), default, max,
@@ -35,6 +37,9 @@ const SettingsField settingsFields[] = {
      nullptr, 0, NoControl, "reserved word", {}, false, nullptr, nullptr},
     {"resolutionIndex", FieldResolution, StoredField, 5, nullptr, &Settings::resolutionIndex, nullptr, 0,
      resolutionRowCount - 1, "Show", 7, ListControl, "_Resolution", {}, false, nullptr, nullptr},
+    {"maxFps", FieldWord, RunTimeField, 0, nullptr, &Settings::maxFps, nullptr, FramePacer::defaultRate,
+     FramePacer::maxRate, nullptr, 0, NoControl, "Frames a second at most (0: no cap)", {}, false, nullptr,
+     nullptr},
 };
 // clang-format on
 const int settingsFieldCount = sizeof(settingsFields) / sizeof(settingsFields[0]);
@@ -127,8 +132,20 @@ std::vector<const SettingsField*> settingsFieldsInFileOrder() { return fieldsBy(
 
 std::vector<const SettingsField*> settingsFieldsInDialogOrder() { return fieldsBy(&SettingsField::dialogPlace); }
 
+// "max-fps" for "maxFps": the way X11 programs spell their options.
+static std::string undashed(const std::string& name) {
+  std::string out;
+  for (size_t i = 0; i < name.size(); ++i) {
+    if (name[i] == '-' && i + 1 < name.size() && i > 0)
+      out += static_cast<char>(std::toupper(static_cast<unsigned char>(name[++i])));
+    else
+      out += name[i];
+  }
+  return out;
+}
+
 const SettingsField* findSettingsField(const std::string& name) {
-  const std::string wanted = name == "resolution" ? "resolutionIndex" : name;
+  const std::string wanted = name == "resolution" ? "resolutionIndex" : undashed(name);
   for (int i = 0; i < settingsFieldCount; ++i)
     if (wanted == settingsFields[i].name) return &settingsFields[i];
   return nullptr;

@@ -98,8 +98,13 @@ TEST(SettingsField, ShowOptionsOverrideTheRecord) {
       {"--showFps=2", SettingsOptionRefused},   {"--resolutionIndex", SettingsOptionRefused},
       {"--reservedWord=1", NotASettingsOption}, {"--window-id=5", NotASettingsOption},
       {"-root", NotASettingsOption},            {"showFps=1", NotASettingsOption},
+      // The frame cap: a run-time field, also spelt the X11 way.
+      {"--maxFps=0", SettingsOptionTaken},      {"--max-fps=30", SettingsOptionTaken},
+      {"--max-fps=1001", SettingsOptionRefused}, {"--max-fps=-1", SettingsOptionRefused},
+      {"--max-fps", SettingsOptionRefused},
   };
   Settings r;
+  EXPECT_EQ(r.maxFps, 60u);
   for (const Case& c : cases) {
     std::string error;
     EXPECT_EQ(applySettingsOption(r, c.argument, error), c.result) << c.argument;
@@ -110,4 +115,5 @@ TEST(SettingsField, ShowOptionsOverrideTheRecord) {
   EXPECT_FALSE(r.largeClock);
   EXPECT_EQ(r.resolutionIndex, 3u);
   EXPECT_EQ(r.reservedWord, 0u);
+  EXPECT_EQ(r.maxFps, 30u);
 }
