@@ -48,7 +48,8 @@ void runMainLoop() {
         // A window on the desktop closes like any other.
         endShow(quitRequested);
       } else if (event.type == SDL_ACTIVEEVENT && (event.active.state & SDL_APPACTIVE)) {
-        // Iconified or unmapped, and back.
+        // Our own window iconified or unmapped, and back; a host's window
+        // is watched by the display.
         visible = event.active.gain != 0;
       }
       // Everything else, the full-screen show's close request included, is
@@ -58,7 +59,7 @@ void runMainLoop() {
     const int oldWidth = display->width, oldHeight = display->height;
     if (!display->followHostWindow()) return;
     followResize(display->width != oldWidth || display->height != oldHeight, quitRequested);
-    if (!visible && !quitRequested) {
+    if (!(visible && platform::hostWindowMapped()) && !quitRequested) {
       // Nobody can see the show: draw nothing until the window is back.
       // Animation time simply runs on, as between any two frames.
       SDL_Delay(idleCheckMs);

@@ -67,6 +67,9 @@ enum HostWindowChange { HostUnchanged, HostResized, HostGone };
 bool watchHostWindow(unsigned long& id, int& width, int& height);
 // Takes the pending notices without blocking; on HostResized the new size.
 HostWindowChange pollHostWindow(int& width, int& height);
+// Whether the window watched is mapped, as the last poll found it (true
+// when none is watched): an unmapped window shows nothing drawn into it.
+bool hostWindowMapped();
 // From now on an X error on any connection ends the process: with status 0
 // at once when the host window has gone (drawing raced its destruction),
 // with a message and status 1 otherwise. Call after the video driver is

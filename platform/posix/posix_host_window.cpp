@@ -1,10 +1,12 @@
 // Linux host window: the window of another program the show draws into,
-// watched on a connection of our own for its size and its end, and the
-// monitors of the X screen (XRandR).
+// watched on a connection of our own for its size, its mapping and its end;
+// and the monitors of the X screen (XRandR): where the primary one lies and
+// how fast it refreshes.
 #include <X11/Xlib.h>
 #include <X11/extensions/Xrandr.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 
@@ -16,6 +18,7 @@ Display* watcher = nullptr;
 Window hostWindow = 0;
 int hostWidth = 0;
 int hostHeight = 0;
+bool hostMapped = true;
 bool watcherError = false;
 
 int recordWatcherError(Display*, XErrorEvent*) {
@@ -67,6 +70,7 @@ bool watchHostWindow(unsigned long& id, int& width, int& height) {
   hostWindow = window;
   hostWidth = attrs.width;
   hostHeight = attrs.height;
+  hostMapped = attrs.map_state != IsUnmapped;
   id = window;
   width = hostWidth;
   height = hostHeight;
@@ -80,6 +84,8 @@ HostWindowChange pollHostWindow(int& width, int& height) {
     XEvent event;
     XNextEvent(watcher, &event);
     if (event.type == DestroyNotify && event.xdestroywindow.window == hostWindow) return HostGone;
+    if (event.type == UnmapNotify && event.xunmap.window == hostWindow) hostMapped = false;
+    if (event.type == MapNotify && event.xmap.window == hostWindow) hostMapped = true;
     if (event.type == ConfigureNotify && event.xconfigure.window == hostWindow &&
         (event.xconfigure.width != hostWidth || event.xconfigure.height != hostHeight)) {
       hostWidth = event.xconfigure.width;
@@ -91,6 +97,8 @@ HostWindowChange pollHostWindow(int& width, int& height) {
   height = hostHeight;
   return resized ? HostResized : HostUnchanged;
 }
+
+bool hostWindowMapped() { return hostMapped; }
 
 void endWithHostWindow() {
   XSetErrorHandler(endOnXError);
@@ -129,6 +137,57 @@ bool primaryMonitorArea(int screenWidth, int screenHeight, int area[4]) {
   }
   XCloseDisplay(display);
   return found;
+}
+
+// The primary output's mode, else the first lit CRTC's: the show covers the
+// whole X screen, and its corner items sit on the primary monitor.
+static double crtcModeRate(Display* x, Window root) {
+  XRRScreenResources* res = XRRGetScreenResourcesCurrent(x, root);
+  if (!res) return 0;
+  RRCrtc primary = 0;
+  if (RROutput out = XRRGetOutputPrimary(x, root)) {
+    if (XRROutputInfo* info = XRRGetOutputInfo(x, res, out)) {
+      primary = info->crtc;
+      XRRFreeOutputInfo(info);
+    }
+  }
+  double rate = 0;
+  for (int pass = 0; pass < 2 && rate == 0; ++pass) {
+    for (int c = 0; c < res->ncrtc && rate == 0; ++c) {
+      if (pass == 0 && res->crtcs[c] != primary) continue;
+      XRRCrtcInfo* crtc = XRRGetCrtcInfo(x, res, res->crtcs[c]);
+      if (!crtc) continue;
+      for (int m = 0; m < res->nmode && crtc->mode != None; ++m) {
+        const XRRModeInfo& mode = res->modes[m];
+        if (mode.id != crtc->mode || mode.hTotal == 0 || mode.vTotal == 0) continue;
+        double lines = mode.vTotal;
+        if (mode.modeFlags & RR_Interlace) lines /= 2;
+        if (mode.modeFlags & RR_DoubleScan) lines *= 2;
+        rate = static_cast<double>(mode.dotClock) / (mode.hTotal * lines);
+      }
+      XRRFreeCrtcInfo(crtc);
+    }
+  }
+  XRRFreeScreenResources(res);
+  return rate;
+}
+
+int displayRefreshRate() {
+  Display* x = XOpenDisplay(nullptr);
+  if (!x) return 0;
+  int event, error, major = 0, minor = 0;
+  double rate = 0;
+  if (XRRQueryExtension(x, &event, &error) && XRRQueryVersion(x, &major, &minor)) {
+    Window root = DefaultRootWindow(x);
+    if (major > 1 || (major == 1 && minor >= 3)) {
+      rate = crtcModeRate(x, root);
+    } else if (XRRScreenConfiguration* config = XRRGetScreenInfo(x, root)) {
+      rate = XRRConfigCurrentRate(config);
+      XRRFreeScreenConfigInfo(config);
+    }
+  }
+  XCloseDisplay(x);
+  return static_cast<int>(std::lround(rate));
 }
 
 }  // namespace platform

@@ -7,12 +7,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <X11/Xlib.h>
-#include <X11/extensions/Xrandr.h>
-
 #include <algorithm>
 #include <cerrno>
-#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -125,56 +121,5 @@ bool startProgram(const std::string& path, const std::string& workingFolder, boo
 }
 
 void putEnvironment(const char* assignment) { putenv(const_cast<char*>(assignment)); }
-
-// The primary output's mode, else the first lit CRTC's: the show covers the
-// whole X screen, and its corner items sit on the primary monitor.
-static double crtcModeRate(Display* x, Window root) {
-  XRRScreenResources* res = XRRGetScreenResourcesCurrent(x, root);
-  if (!res) return 0;
-  RRCrtc primary = 0;
-  if (RROutput out = XRRGetOutputPrimary(x, root)) {
-    if (XRROutputInfo* info = XRRGetOutputInfo(x, res, out)) {
-      primary = info->crtc;
-      XRRFreeOutputInfo(info);
-    }
-  }
-  double rate = 0;
-  for (int pass = 0; pass < 2 && rate == 0; ++pass) {
-    for (int c = 0; c < res->ncrtc && rate == 0; ++c) {
-      if (pass == 0 && res->crtcs[c] != primary) continue;
-      XRRCrtcInfo* crtc = XRRGetCrtcInfo(x, res, res->crtcs[c]);
-      if (!crtc) continue;
-      for (int m = 0; m < res->nmode && crtc->mode != None; ++m) {
-        const XRRModeInfo& mode = res->modes[m];
-        if (mode.id != crtc->mode || mode.hTotal == 0 || mode.vTotal == 0) continue;
-        double lines = mode.vTotal;
-        if (mode.modeFlags & RR_Interlace) lines /= 2;
-        if (mode.modeFlags & RR_DoubleScan) lines *= 2;
-        rate = static_cast<double>(mode.dotClock) / (mode.hTotal * lines);
-      }
-      XRRFreeCrtcInfo(crtc);
-    }
-  }
-  XRRFreeScreenResources(res);
-  return rate;
-}
-
-int displayRefreshRate() {
-  Display* x = XOpenDisplay(nullptr);
-  if (!x) return 0;
-  int event, error, major = 0, minor = 0;
-  double rate = 0;
-  if (XRRQueryExtension(x, &event, &error) && XRRQueryVersion(x, &major, &minor)) {
-    Window root = DefaultRootWindow(x);
-    if (major > 1 || (major == 1 && minor >= 3)) {
-      rate = crtcModeRate(x, root);
-    } else if (XRRScreenConfiguration* config = XRRGetScreenInfo(x, root)) {
-      rate = XRRConfigCurrentRate(config);
-      XRRFreeScreenConfigInfo(config);
-    }
-  }
-  XCloseDisplay(x);
-  return static_cast<int>(std::lround(rate));
-}
 
 }  // namespace platform

@@ -8,6 +8,8 @@ bool watchHostWindow(unsigned long&, int&, int&) { return false; }
 
 HostWindowChange pollHostWindow(int&, int&) { return HostUnchanged; }
 
+bool hostWindowMapped() { return true; }
+
 void endWithHostWindow() {}
 
 bool primaryMonitorArea(int, int, int[4]) { return false; }

@@ -116,6 +116,15 @@ frames_at_least() { probe && [ "$FRAMES" -ge "$1" ]; }
 await_tick() { until_state "tick $1" tick_at_least "$1"; }
 tick_at_least() { probe && [ "$FROM" -ge "$1" ]; }
 
+# await_still: the show has drawn no frame for a whole second (it idles).
+await_still() { until_state "the frames to stop" frames_stand_still; }
+frames_stand_still() {
+  probe
+  local before=$FRAMES
+  sleep 1
+  probe && [ "$FRAMES" = "$before" ]
+}
+
 # await_stopped: the show has stopped itself at its next SHOW_STOPS tick;
 # the probe's report is that of the frame on screen.
 await_stopped() { until_state "the stop" show_stopped && probe; }

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # The show's event rules: only Escape (and, when allowed, late mouse motion)
-# ends it; the close request, other keys and early motion do not; an
-# unmapped show draws nothing until it is mapped again. Without a
+# ends it; the close request, other keys and early motion do not. Without a
 # usable display it reports why and exits with status 1.
 source "$(dirname "$0")/lib.sh"
 CLOSE="$BUILD/tests/send_close"
@@ -48,22 +47,6 @@ check "settings row 1 opens 640 x 480" [ "$WIDTH x $HEIGHT" = "640 x 480" ]
 xdotool key Escape
 await "$SHOW_PID" 30
 check "early Escape ends the show with status 0" [ "$STATUS" = 0 ]
-
-# Unmapped (as when iconified), the show draws nothing; mapped again, it
-# goes on drawing and Escape still ends it. Without a window manager the
-# key goes to the window directly.
-write_settings
-start_show
-await_frames 1
-win=$(xwininfo -root -tree | awk '/\("Orvel Kite" / {print $1; exit}')
-frames_stand_still() { probe; local before=$FRAMES; sleep 1; probe; [ "$FRAMES" = "$before" ]; }
-xdotool windowunmap "$win"
-check "an unmapped show draws no frames" until_state "the frames to stop" frames_stand_still
-xdotool windowmap "$win"
-check "mapped again, it draws" await_frames $((FRAMES + 3))
-xdotool key --window "$win" Escape
-await "$SHOW_PID" 30
-check "Escape after the pause ends the show with status 0" [ "$STATUS" = 0 ]
 
 # No display: SDL's terminal driver cannot set the mode.
 env -u DISPLAY "$SHOW" >/dev/null 2>"$WORK/err"
