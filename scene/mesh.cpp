@@ -1,4 +1,4 @@
-// Mesh: reading one record in place and giving its texture back.
+// Mesh: taking one checked record in place and giving its texture back.
 #include "scene/mesh.h"
 
 #include <algorithm>
@@ -10,19 +10,8 @@
 #include "scene/deferred_meshes.h"
 #include "scene/mesh_entry.h"
 
-namespace {
-
-int32_t takeInt32(const uint8_t*& cursor) {
-  const int32_t v = readMeshInt32(cursor);
-  cursor += 4;
-  return v;
-}
-
-}  // namespace
-
 Mesh::Mesh()
-    : header(nullptr),
-      material(nullptr),
+    : material(nullptr),
       savedState(),
       triangleCount(0),
       positions(nullptr),
@@ -45,11 +34,8 @@ Mesh::~Mesh() {
   deferredMeshes.erase(std::remove(deferredMeshes.begin(), deferredMeshes.end(), this), deferredMeshes.end());
 }
 
-void Mesh::read(const uint8_t*& cursor, const char* archiveName) {
-  const int32_t nameSize = takeInt32(cursor);
-  textureName = reinterpret_cast<const char*>(cursor);
-  cursor += nameSize;
-
+void Mesh::read(const uint8_t* entry, const MeshRecordInfo& record, const char* archiveName) {
+  textureName = reinterpret_cast<const char*>(entry + record.nameAt);
   // Only the second character decides; an empty name has none.
   if (textureName[0] != '\0' && textureName[1] == '#') {
     textureKey = textureName;
@@ -60,18 +46,9 @@ void Mesh::read(const uint8_t*& cursor, const char* archiveName) {
     textureKey = archiveName;
     dynamicTexture = false;
   }
-
-  header = cursor;
-  cursor += kMeshHeaderBlockSize;
-  material = cursor;
-  cursor += kMeshMaterialSize;
-  triangleCount = takeInt32(cursor);
-  cursor += 1;
-  const size_t n = static_cast<size_t>(triangleCount);
-  positions = cursor;
-  cursor += kMeshPositionBytesPerTriangle * n;
-  normals = cursor;
-  cursor += kMeshNormalBytesPerTriangle * n;
-  texCoords = cursor;
-  cursor += kMeshTexCoordBytesPerTriangle * n;
+  material = entry + record.material;
+  triangleCount = record.triangleCount;
+  positions = entry + record.positions;
+  normals = entry + record.normals;
+  texCoords = entry + record.texCoords;
 }

@@ -9,16 +9,10 @@
 #include <cstdint>
 #include <string>
 
-// Offsets within the 60-byte material record.
-const uint32_t kMaterialAlphaTest = 0;
-const uint32_t kMaterialDeferred = 1;
-const uint32_t kMaterialAmbient = 4;
-const uint32_t kMaterialDiffuse = 20;
-const uint32_t kMaterialSpecular = 36;
-const uint32_t kMaterialShininess = 52;
+#include "scene/mesh_entry.h"
 
 // Indices into Mesh::savedState.
-enum MeshSavedState { kSavedDepthTest = 0, kSavedNormalize = 1, kSavedLighting = 2, kSavedLight0 = 3 };
+enum MeshSavedState { SavedDepthTest = 0, SavedNormalize = 1, SavedLighting = 2, SavedLight0 = 3 };
 
 class Mesh {
  public:
@@ -28,9 +22,10 @@ class Mesh {
   Mesh(const Mesh&) = delete;
   Mesh& operator=(const Mesh&) = delete;
 
-  // Parses one record at cursor and leaves cursor just after it. The record
-  // is trusted: the whole entry has been checked by parseMeshEntry first.
-  void read(const uint8_t*& cursor, const char* archiveName);
+  // Points into entry at the parts of a record that parseMeshEntry found in
+  // it, and takes the record's texture from archiveName's images (or from
+  // the dynamic texture manager).
+  void read(const uint8_t* entry, const MeshRecordInfo& record, const char* archiveName);
   // Opaque meshes draw now; deferred ones save the matrix and GL enables
   // and join deferredMeshes.
   void draw();
@@ -39,7 +34,6 @@ class Mesh {
   // and blending off).
   void drawDeferred();
 
-  const uint8_t* header;
   const uint8_t* material;
   bool savedState[11];
   int32_t triangleCount;
@@ -54,6 +48,6 @@ class Mesh {
 
  private:
   void drawTriangles() const;
-  bool alphaTest() const { return material[kMaterialAlphaTest] != 0; }
-  bool deferred() const { return material[kMaterialDeferred] != 0; }
+  bool alphaTest() const { return material[materialAlphaTest] != 0; }
+  bool deferred() const { return material[materialDeferred] != 0; }
 };

@@ -12,10 +12,10 @@
 
 void Mesh::drawTriangles() const {
   GLfloat ambient[4], diffuse[4], specular[4], shininess;
-  std::memcpy(ambient, material + kMaterialAmbient, sizeof ambient);
-  std::memcpy(diffuse, material + kMaterialDiffuse, sizeof diffuse);
-  std::memcpy(specular, material + kMaterialSpecular, sizeof specular);
-  std::memcpy(&shininess, material + kMaterialShininess, sizeof shininess);
+  std::memcpy(ambient, material + materialAmbient, sizeof ambient);
+  std::memcpy(diffuse, material + materialDiffuse, sizeof diffuse);
+  std::memcpy(specular, material + materialSpecular, sizeof specular);
+  std::memcpy(&shininess, material + materialShininess, sizeof shininess);
 
   glBindTexture(GL_TEXTURE_2D, texture);
   glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, shininess);
@@ -33,11 +33,11 @@ void Mesh::draw() {
   if (deferred()) {
     // What a phase-1 frame callback set up (a disabled depth test, say)
     // travels with the mesh into the deferred pass.
-    savedState[kSavedDepthTest] = glIsEnabled(GL_DEPTH_TEST) == GL_TRUE;
-    savedState[kSavedNormalize] = glIsEnabled(GL_NORMALIZE) == GL_TRUE;
-    savedState[kSavedLighting] = glIsEnabled(GL_LIGHTING) == GL_TRUE;
-    if (savedState[kSavedLighting])
-      for (int i = 0; i < 8; ++i) savedState[kSavedLight0 + i] = glIsEnabled(GL_LIGHT0 + i) == GL_TRUE;
+    savedState[SavedDepthTest] = glIsEnabled(GL_DEPTH_TEST) == GL_TRUE;
+    savedState[SavedNormalize] = glIsEnabled(GL_NORMALIZE) == GL_TRUE;
+    savedState[SavedLighting] = glIsEnabled(GL_LIGHTING) == GL_TRUE;
+    if (savedState[SavedLighting])
+      for (int i = 0; i < 8; ++i) savedState[SavedLight0 + i] = glIsEnabled(GL_LIGHT0 + i) == GL_TRUE;
     deferredMeshes.push_back(this);
     return;
   }
@@ -48,9 +48,9 @@ void Mesh::draw() {
 }
 
 void Mesh::drawDeferred() {
-  const bool depthOff = !savedState[kSavedDepthTest];
-  const bool normalize = savedState[kSavedNormalize];
-  const bool lighting = savedState[kSavedLighting];
+  const bool depthOff = !savedState[SavedDepthTest];
+  const bool normalize = savedState[SavedNormalize];
+  const bool lighting = savedState[SavedLighting];
   const bool alpha = alphaTest();
 
   if (depthOff) glDisable(GL_DEPTH_TEST);
@@ -58,7 +58,7 @@ void Mesh::drawDeferred() {
   if (lighting) {
     glEnable(GL_LIGHTING);
     for (int i = 0; i < 8; ++i)
-      if (savedState[kSavedLight0 + i]) glEnable(GL_LIGHT0 + i);
+      if (savedState[SavedLight0 + i]) glEnable(GL_LIGHT0 + i);
   }
   if (alpha) glEnable(GL_ALPHA_TEST);
   glLoadMatrixd(modelView);
@@ -70,7 +70,7 @@ void Mesh::drawDeferred() {
   if (lighting) {
     glDisable(GL_LIGHTING);
     for (int i = 0; i < 8; ++i)
-      if (savedState[kSavedLight0 + i]) glDisable(GL_LIGHT0 + i);
+      if (savedState[SavedLight0 + i]) glDisable(GL_LIGHT0 + i);
   }
   if (alpha) glDisable(GL_ALPHA_TEST);
   glDisable(GL_BLEND);

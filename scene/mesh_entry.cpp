@@ -49,21 +49,34 @@ bool parseMeshEntry(const uint8_t* data, uint32_t size, std::vector<MeshRecordIn
     if (end - pos < static_cast<uint64_t>(nameSize)) return fail(error, pastEnd(record, size));
     const void* zero = nameSize > 0 ? std::memchr(data + pos, 0, static_cast<size_t>(nameSize)) : nullptr;
     if (!zero) return fail(error, record + " has a texture name without its zero byte");
-    const std::string name(reinterpret_cast<const char*>(data + pos));
+    const uint64_t nameAt = pos;
     pos += static_cast<uint64_t>(nameSize);
 
-    const uint64_t fixed = kMeshHeaderBlockSize + kMeshMaterialSize + 4 + 1;
+    const uint64_t fixed = meshHeaderBlockSize + meshMaterialSize + 4 + 1;
     if (end - pos < fixed) return fail(error, pastEnd(record, size));
-    const int32_t triangles = readMeshInt32(data + pos + kMeshHeaderBlockSize + kMeshMaterialSize);
+    const int32_t triangles = readMeshInt32(data + pos + meshHeaderBlockSize + meshMaterialSize);
     pos += fixed;
     if (triangles < 0)
       return fail(error, record + " has a negative triangle count (" + std::to_string(triangles) + ")");
     const uint64_t arrays = static_cast<uint64_t>(triangles) *
-                            (kMeshPositionBytesPerTriangle + kMeshNormalBytesPerTriangle + kMeshTexCoordBytesPerTriangle);
+                            (meshPositionBytesPerTriangle + meshNormalBytesPerTriangle + meshTexCoordBytesPerTriangle);
     if (end - pos < arrays) return fail(error, pastEnd(record, size));
     pos += arrays;
 
-    if (meshes) meshes->push_back(MeshRecordInfo{name, triangles, static_cast<uint32_t>(start)});
+    if (meshes) {
+      // Every offset is below size, a uint32_t, once the walk got here.
+      MeshRecordInfo r;
+      r.textureName = reinterpret_cast<const char*>(data + nameAt);
+      r.triangleCount = triangles;
+      r.offset = static_cast<uint32_t>(start);
+      r.nameAt = static_cast<uint32_t>(nameAt);
+      r.material = static_cast<uint32_t>(nameAt + static_cast<uint64_t>(nameSize) + meshHeaderBlockSize);
+      r.positions = r.material + meshMaterialSize + 4 + 1;
+      r.normals = r.positions + static_cast<uint32_t>(triangles) * meshPositionBytesPerTriangle;
+      r.texCoords = r.normals + static_cast<uint32_t>(triangles) * meshNormalBytesPerTriangle;
+      r.end = static_cast<uint32_t>(pos);
+      meshes->push_back(r);
+    }
   }
   if (error) error->clear();
   return true;

@@ -15,24 +15,40 @@
 #include <string>
 #include <vector>
 
+// One record as the check found it; every part is given by its offset
+// within the entry, so that the loader walks the layout no second time.
 struct MeshRecordInfo {
   std::string textureName;
   int32_t triangleCount;
-  uint32_t offset;  // of the record's first byte within the entry
+  uint32_t offset;       // the record's first byte
+  uint32_t nameAt;       // the stored name, its zero byte within its field
+  uint32_t material;     // the 60-byte material
+  uint32_t positions;    // 72 N bytes, then the normals and texture coordinates
+  uint32_t normals;
+  uint32_t texCoords;
+  uint32_t end;          // just past the record
 };
 
 // Fixed parts of a record and sizes per triangle.
-const uint32_t kMeshHeaderBlockSize = 80;
-const uint32_t kMeshMaterialSize = 60;
-const uint32_t kMeshPositionBytesPerTriangle = 72;
-const uint32_t kMeshNormalBytesPerTriangle = 72;
-const uint32_t kMeshTexCoordBytesPerTriangle = 48;
+const uint32_t meshHeaderBlockSize = 80;
+const uint32_t meshMaterialSize = 60;
+const uint32_t meshPositionBytesPerTriangle = 72;
+const uint32_t meshNormalBytesPerTriangle = 72;
+const uint32_t meshTexCoordBytesPerTriangle = 48;
+
+// Offsets within the 60-byte material record.
+const uint32_t materialAlphaTest = 0;
+const uint32_t materialDeferred = 1;
+const uint32_t materialAmbient = 4;
+const uint32_t materialDiffuse = 20;
+const uint32_t materialSpecular = 36;
+const uint32_t materialShininess = 52;
 
 // The little-endian int32 at p, at any alignment.
 int32_t readMeshInt32(const uint8_t* p);
 
 // True for a well-formed entry; meshes (if given) receives one info per
-// record in order. False with *error (if given) set otherwise, e.g.
+// record in order, which the loader uses as it stands. False with *error (if given) set otherwise, e.g.
 // "record 2 runs past the end of the 4096-byte entry"; records are counted
 // from 1. Bytes after the last record are allowed.
 bool parseMeshEntry(const uint8_t* data, uint32_t size, std::vector<MeshRecordInfo>* meshes, std::string* error);

@@ -31,19 +31,16 @@ void SceneNode::loadMeshes(const char* archiveName, const char* entryName) {
   if (!entry.data)
     brokenInstall(archiveName, std::string("no mesh entry \"") + entryName + "\"");
   std::string error;
-  if (!parseMeshEntry(entry.data, entry.size, nullptr, &error))
+  std::vector<MeshRecordInfo> records;
+  if (!parseMeshEntry(entry.data, entry.size, &records, &error))
     brokenInstall(archiveName, std::string("malformed mesh entry \"") + entryName + "\": " + error);
 
-  const uint8_t* cursor = entry.data;
-  cursor += cursor[0] == 255 ? 5 : 1;
-  const int32_t count = readMeshInt32(cursor);
-  cursor += 4;
-  for (int32_t i = 0; i < count; ++i) {
+  for (const MeshRecordInfo& record : records) {
     Mesh* mesh = new Mesh;
-    mesh->read(cursor, archiveName);
+    mesh->read(entry.data, record, archiveName);
     meshes.push_back(mesh);
   }
-  if (count > 0) meshCount += count;
+  meshCount += static_cast<int32_t>(records.size());
   hasMeshes = true;
 }
 

@@ -32,19 +32,13 @@ MeshView GeneratedArchive::mesh(const std::string& name) const {
   if (!view.parsed) return view;
   view.end = e.data[0] == 255 ? 9 : 5;
   for (const MeshRecordInfo& r : view.records) {
-    const uint8_t* p = e.data + r.offset;
-    uint32_t nameSize = uint32_t(readMeshInt32(p));
-    uint32_t material = r.offset + 4 + nameSize + kMeshHeaderBlockSize;
-    view.deferred.push_back(e.data[material + 1] != 0);
-    uint32_t positions = material + kMeshMaterialSize + 4 + 1;
+    view.deferred.push_back(e.data[r.material + materialDeferred] != 0);
     for (int32_t v = 0; v < 3 * r.triangleCount; ++v) {
       double c[3];
-      std::memcpy(c, e.data + positions + 24 * uint32_t(v), sizeof c);
+      std::memcpy(c, e.data + r.positions + 24 * uint32_t(v), sizeof c);
       view.positions.push_back(Point3{c[0], c[1], c[2]});
     }
-    view.end = positions + uint32_t(r.triangleCount) *
-                               (kMeshPositionBytesPerTriangle + kMeshNormalBytesPerTriangle +
-                                kMeshTexCoordBytesPerTriangle);
+    view.end = r.end;
   }
   return view;
 }

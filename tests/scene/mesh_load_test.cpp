@@ -62,8 +62,7 @@ TEST_F(MeshLoadTest, RecordsAreUsedInPlaceAndShareOneImage) {
   // Marker 255: four skipped bytes, the count at 5, the first record at 9.
   EXPECT_EQ(reinterpret_cast<const uint8_t*>(a->textureName), data + 9 + 4);
   EXPECT_STREQ(a->textureName, "img.png");
-  EXPECT_EQ(a->header, data + 9 + 4 + 8);
-  EXPECT_EQ(a->material, a->header + 80);
+  EXPECT_EQ(a->material, data + 9 + 4 + 8 + 80);
   EXPECT_EQ(a->triangleCount, 2);
   EXPECT_EQ(a->positions, a->material + 60 + 5);
   EXPECT_EQ(a->normals, a->positions + 144);
