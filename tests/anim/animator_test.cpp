@@ -63,24 +63,33 @@ TEST_F(AnimatorTest, NegativeDurationRunsOnce) {
 }
 
 TEST_F(AnimatorTest, FiveHundredMsTrackRunsOn32FramesOf16) {
-  Animator a;
-  a.addTrack(recordingTrack(0, 500.0));
-  for (int frame = 1; frame <= 32; ++frame) {
+  // 512 ms: the 32nd frame brings total to exactly the duration, which
+  // finishes the track as surely as passing it does.
+  for (double duration : {500.0, 512.0}) {
+    SCOPED_TRACE(duration);
+    calls = 0;
+    Animator a;
+    a.addTrack(recordingTrack(0, duration));
+    for (int frame = 1; frame <= 32; ++frame) {
+      frameTick += 16;
+      a.advance();
+      ASSERT_EQ(calls, frame);
+    }
+    ASSERT_EQ(a.tracks.size(), 1u);
+    EXPECT_TRUE(a.tracks[0].finished);
+    EXPECT_EQ(a.tracks[0].total, 512.0);
     frameTick += 16;
     a.advance();
-    ASSERT_EQ(calls, frame);
+    EXPECT_EQ(calls, 32);
+    EXPECT_TRUE(a.tracks.empty());
   }
-  ASSERT_EQ(a.tracks.size(), 1u);
-  EXPECT_TRUE(a.tracks[0].finished);
-  EXPECT_EQ(a.tracks[0].total, 512.0);
-  frameTick += 16;
-  a.advance();
-  EXPECT_EQ(calls, 32);
-  EXPECT_TRUE(a.tracks.empty());
 }
 
 TEST_F(AnimatorTest, DisabledTrackKeepsItsClocksAndCannotFinish) {
+  // Two running tracks share id 7; the commands reach both, not the 8.
   Animator a;
+  a.addTrack(recordingTrack(7, 100.0));
+  a.addTrack(recordingTrack(8, 0.0));
   a.addTrack(recordingTrack(7, 100.0));
   frameTick += 40;
   a.advance();
@@ -89,15 +98,19 @@ TEST_F(AnimatorTest, DisabledTrackKeepsItsClocksAndCannotFinish) {
     frameTick += 40;
     a.advance();
   }
-  ASSERT_EQ(a.tracks.size(), 1u);
-  EXPECT_EQ(a.tracks[0].elapsed, 40.0);
-  EXPECT_EQ(a.tracks[0].total, 40.0);
-  EXPECT_FALSE(a.tracks[0].finished);
-  EXPECT_EQ(calls, 1);
+  ASSERT_EQ(a.tracks.size(), 3u);
+  for (int i : {0, 2}) {
+    EXPECT_EQ(a.tracks[i].elapsed, 40.0);
+    EXPECT_EQ(a.tracks[i].total, 40.0);
+    EXPECT_FALSE(a.tracks[i].finished);
+  }
+  EXPECT_EQ(a.tracks[1].elapsed, 440.0);
+  EXPECT_EQ(calls, 3 + 10);
   a.enableTracks(7);
   frameTick += 40;
   a.advance();
   EXPECT_EQ(a.tracks[0].elapsed, 80.0);
+  EXPECT_EQ(a.tracks[2].elapsed, 80.0);
 }
 
 TEST_F(AnimatorTest, FinishTracksErasesOnlyThatIdOnNextAdvance) {

@@ -52,6 +52,21 @@ TEST_F(CurveTest, OffsetCurvesMatchTheirFormulas) {
   EXPECT_EQ(offset.rotation[1], std::sin(e * p2 / 1000.0 + p3) * p1);
   run(curveExpApproach, 2, e, p1, p2, p3);
   EXPECT_EQ(offset.position[2], p1 * (1.0 - std::exp(e / 1000.0 * p2)));
+
+  // 48 ms at a rate of 3.0: elapsed * rate / 1000 is 0.144, elapsed / 1000 *
+  // rate one bit more, so each curve's own order of operations shows.
+  const double slow = 48.0 * 3.0 / 1000.0, fast = 48.0 / 1000.0 * 3.0;
+  ASSERT_NE(slow, fast);
+  run(curveSineMove, 0, 48.0, 2.0, 3.0, 0.0);
+  EXPECT_EQ(offset.position[0], std::sin(slow) * 2.0);
+  run(curveSineTurn, 0, 48.0, 2.0, 3.0, 0.0);
+  EXPECT_EQ(offset.rotation[0], std::sin(slow) * 2.0);
+  run(curveLinearMove, 0, 48.0, 3.0, 0.0, 0.0);
+  EXPECT_EQ(offset.position[0], slow);
+  run(curveLinearTurn, 0, 48.0, 3.0, 0.0, 0.0);
+  EXPECT_EQ(offset.rotation[0], slow);
+  run(curveExpApproach, 0, 48.0, 2.0, 3.0, 0.0);
+  EXPECT_EQ(offset.position[0], 2.0 * (1.0 - std::exp(fast)));
 }
 
 TEST_F(CurveTest, OnlyTheSelectedComponentIsWritten) {

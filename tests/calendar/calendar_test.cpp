@@ -77,9 +77,12 @@ TEST_F(CalendarTest, SundayFirstPageOfFebruary2026) {
 
   const std::vector<SceneNode*>& c = page()->children;
   ASSERT_EQ(45u, c.size());  // row, month, 42 cells, one highlight
+  // The weekday row and the month name stand over the middle column.
   EXPECT_EQ("day", showarchives::entryShown(c[0]));
+  EXPECT_DOUBLE_EQ(-16, c[0]->transform.position[0]);
   EXPECT_DOUBLE_EQ(8, c[0]->transform.position[1]);
   EXPECT_EQ("m2", showarchives::entryShown(c[1]));
+  EXPECT_DOUBLE_EQ(-16, c[1]->transform.position[0]);
   EXPECT_DOUBLE_EQ(16, c[1]->transform.position[1]);
   std::vector<std::string> want;
   for (int d = 1; d <= 28; ++d) want.push_back(std::to_string(d));

@@ -1,5 +1,5 @@
 // Fire: palette ends, the diffusion neighbourhood, cold borders, sparks in
-// the fuel rows, and a cold fire staying transparent.
+// the fuel rows and the ember, and a cold fire staying transparent.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -113,27 +113,31 @@ TEST(FireGenerator, ColdFireWithoutSparksIsEntryZeroEverywhere) {
 }
 
 // The sparks land where the draws say, three draws each, in the fuel rows
-// of the field that was current; rand() & (W - 1) of them.
-TEST(FireGenerator, SparksFollowTheDrawsIntoTheFuelRows) {
+// of the field that was current; rand() & (W - 1) of them. Then one ember,
+// three more draws, in the lower half of the visible rows.
+TEST(FireGenerator, SparksAndEmberFollowTheDraws) {
   const int widths[] = {64, 100};
   const int h = 16;
   for (int w : widths) {
     for (unsigned seed = 1; seed <= 40; ++seed) {
-      std::vector<uint8_t> fuel(w * 3, 0);
+      std::vector<uint8_t> field(w * (h + 3), 0);
       srand(seed);
       const int count = rand() & (w - 1);
       ASSERT_LE(count, w - 1);
       for (int i = 0; i < count; ++i) {
         const int x = rand() % w;
-        const int y = rand() % 3;
-        fuel[y * w + x] = static_cast<uint8_t>(rand() & 0xff);
+        const int y = h + rand() % 3;
+        field[y * w + x] = static_cast<uint8_t>(rand() & 0xff);
       }
+      const int x = rand() % w;
+      const int y = h / 2 + rand() % (h / 2);
+      field[y * w + x] = static_cast<uint8_t>(rand() & 0xff);
       FireState fire(w, h);
       std::vector<uint8_t> pixels(w * h * 4);
       srand(seed);
       fireGenerator(0, w, h, pixels.data(), &fire);
-      // After the swap the field that received the sparks is nextHeat.
-      ASSERT_EQ(std::memcmp(fire.nextHeat + w * h, fuel.data(), fuel.size()), 0) << w << " seed " << seed;
+      // After the swap the field that received them is nextHeat.
+      ASSERT_EQ(std::memcmp(fire.nextHeat, field.data(), field.size()), 0) << w << " seed " << seed;
       EXPECT_TRUE(allZero(fire.heat + w * h, w * 3));
     }
   }

@@ -8,8 +8,9 @@
 #include "anim/animator.h"
 #include "anim/motion_curves.h"
 #include "app/globals.h"
-#include "support/gl_recorder.h"
+#include "clock/show_archives.h"
 #include "scene/scene_node.h"
+#include "support/gl_recorder.h"
 #include "support/process_state.h"
 
 namespace {
@@ -193,11 +194,19 @@ TEST_F(SceneNodeTest, ExpiredNodeStopsAnimatingAndApplyingItsOffset) {
 }
 
 TEST_F(SceneNodeTest, DeleteSceneTreeFreesEverythingBelow) {
+  // Every node holds meshes of main.pak, so the archive stays open as long
+  // as any node of the tree is left.
+  showarchives::Folder archives{{"main.pak"}};
   SceneNode* a = new SceneNode;
-  a->addChild(new SceneNode);
-  a->addChild(new SceneNode);
+  SceneNode* nodes[] = {root, a, new SceneNode, new SceneNode, new SceneNode};
+  a->addChild(nodes[2]);
+  a->addChild(nodes[3]);
   root->addChild(a);
-  root->addChild(new SceneNode);
-  deleteSceneTree(root);  // the leak checker of the sanitizer build verifies
+  root->addChild(nodes[4]);
+  for (SceneNode* n : nodes) n->loadMeshes("main.pak", "sn");
+  deleteSceneTree(root);
   root = nullptr;
+  EXPECT_TRUE(archiveCache.names.empty()) << "a node below the root was not deleted";
+  // Left open, the archive would be found again by later tests.
+  while (!archiveCache.names.empty()) archiveCache.release(archiveCache.names.back().c_str());
 }

@@ -136,9 +136,9 @@ TEST_F(SnowfallTest, FlakeTracksFollowTheRandomSequence) {
     EXPECT_EQ(0.0, flake->transform.position[0]);
     EXPECT_EQ(d[1] % 100 - 50, flake->transform.position[1]);
     EXPECT_EQ(d[0] % 100 - 50, flake->transform.position[2]);
+    EXPECT_EQ("sn", showarchives::entryShown(flake));
     EXPECT_TRUE(flake->transform.scaled);
-    EXPECT_EQ(0.1, flake->transform.scale[0]);
-    EXPECT_EQ(0.1, flake->transform.scale[2]);
+    for (double s : flake->transform.scale) EXPECT_EQ(0.1, s);
     EXPECT_EQ(0.0, flake->transform.rotation[1]);
 
     const std::vector<AnimTrack>& t = flake->animator.tracks;

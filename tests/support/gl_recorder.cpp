@@ -151,6 +151,9 @@ void setLogging(bool on) { logging = on; }
 void reset() { st() = State(); }
 const std::vector<std::string>& calls() { return st().log; }
 void clearCalls() { st().log.clear(); }
+void note(const std::string& text) {
+  if (logging) st().log.push_back(text);
+}
 
 std::vector<std::string> callsStartingWith(const std::string& prefix) {
   std::vector<std::string> r;

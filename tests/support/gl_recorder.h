@@ -24,6 +24,9 @@ void reset();
 // The calls since the last reset() or clearCalls(), in order.
 const std::vector<std::string>& calls();
 void clearCalls();
+// Appends a line to the log: other stand-ins (the SDL recorder) and test
+// callbacks put their calls in order with the GL calls.
+void note(const std::string& text);
 
 // Calls whose text starts with prefix (e.g. "glEnable").
 std::vector<std::string> callsStartingWith(const std::string& prefix);

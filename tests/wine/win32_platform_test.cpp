@@ -83,6 +83,17 @@ std::string readFile(const std::string& path) {
   return s.str();
 }
 
+// Thread body: creates "Orvel Kite.exe.release" in the folder once the
+// stand-in has written its record (two minutes at most).
+DWORD WINAPI releaseWhenStarted(void* folder) {
+  const std::string& install = *static_cast<std::string*>(folder);
+  for (int i = 0; i < 2400 && GetFileAttributesA((install + "Orvel Kite.exe.started").c_str()) == INVALID_FILE_ATTRIBUTES;
+       ++i)
+    Sleep(50);
+  std::ofstream((install + "Orvel Kite.exe.release").c_str()).put('\n');
+  return 0;
+}
+
 TEST(Win32Programs, StartsFromAFolderWithSpacesAndWaits) {
   // fake_program.exe records its command line, folder and environment.
   char temp[MAX_PATH];
@@ -96,24 +107,32 @@ TEST(Win32Programs, StartsFromAFolderWithSpacesAndWaits) {
 
   EXPECT_FALSE(InstallDir(install).runProgram("config.exe", true));  // not there
 
+  // The stand-in stays until its release file appears: a run that waits
+  // returns only after a helper thread has released it, one that does not
+  // returns while it still runs.
   static char allow[] = "SDL_VIDEO_ALLOW_SCREENSAVER=1";
   platform::putEnvironment(allow);
-  DWORD start = GetTickCount();
+  const std::string started = install + "Orvel Kite.exe.started";
+  const std::string release = install + "Orvel Kite.exe.release";
+  HANDLE releaser = CreateThread(nullptr, 0, releaseWhenStarted, const_cast<std::string*>(&install), 0, nullptr);
   EXPECT_TRUE(InstallDir(install).runProgram("Orvel Kite.exe", true));
-  EXPECT_GE(GetTickCount() - start, 2500u);
-  std::string record = readFile(install + "Orvel Kite.exe.started");
+  WaitForSingleObject(releaser, INFINITE);
+  CloseHandle(releaser);
+  std::string record = readFile(started);
   // No words of the folder name leak into the started program's command line.
   EXPECT_NE(record.find("args=[]\n"), std::string::npos) << record;
   EXPECT_NE(record.find("cwd=" + install.substr(0, install.size() - 1) + "\n"), std::string::npos) << record;
   EXPECT_NE(record.find("allow=1\n"), std::string::npos) << record;
   EXPECT_NE(record.find("ended\n"), std::string::npos) << record;
 
-  DeleteFileA((install + "Orvel Kite.exe.started").c_str());
-  start = GetTickCount();
+  DeleteFileA(started.c_str());
+  DeleteFileA(release.c_str());
   EXPECT_TRUE(InstallDir(install).runProgram("Orvel Kite.exe", false));
-  EXPECT_LT(GetTickCount() - start, 2000u);
-  Sleep(3500);
-  DeleteFileA((install + "Orvel Kite.exe.started").c_str());
+  EXPECT_EQ(readFile(started).find("ended\n"), std::string::npos) << "the run waited for the program";
+  std::ofstream(release.c_str()).put('\n');
+  for (int i = 0; i < 2400 && readFile(started).find("ended\n") == std::string::npos; ++i) Sleep(50);
+  DeleteFileA(started.c_str());
+  DeleteFileA(release.c_str());
   DeleteFileA((install + "Orvel Kite.exe").c_str());
   RemoveDirectoryA(install.c_str());
   RemoveDirectoryA(folder.c_str());

@@ -1,7 +1,9 @@
 // Stand-in for "Orvel Kite.exe" and "config.exe" in the Wine tests of the
 // screensaver's run modes: records how it was started (command line,
 // current folder, SDL_VIDEO_ALLOW_SCREENSAVER) into "<name>.started" beside
-// itself, stays for three seconds, then appends "ended" and exits with 0.
+// itself, stays until the test creates "<name>.release" beside it (two
+// minutes at most), then appends "ended" and exits with 0. So a caller that
+// waits for it is seen waiting, and one that does not is seen returning.
 #include <windows.h>
 
 #include <cstdio>
@@ -19,7 +21,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   if (!f) return 3;
   std::fprintf(f, "args=[%s]\ncwd=%s\nallow=%s\n", commandLine ? commandLine : "", cwd, allow ? allow : "(unset)");
   std::fclose(f);
-  Sleep(3000);
+  const std::string release = std::string(module) + ".release";
+  for (int i = 0; i < 2400 && GetFileAttributesA(release.c_str()) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(50);
   f = std::fopen(record.c_str(), "ab");
   if (!f) return 3;
   std::fprintf(f, "ended\n");

@@ -1,0 +1,140 @@
+// The main loop and one frame, against the SDL and GL recorders: what ends
+// the show, that frames go on until both roots are dead, and the frame's
+// order of work with its fog.
+#include <gtest/gtest.h>
+
+#include "anim/animator.h"
+#include "app/main_loop.h"
+#include "app/scene_setup.h"
+#include "app/settings.h"
+#include "scene/scene_node.h"
+#include "support/gl_recorder.h"
+#include "support/sdl_recorder.h"
+
+namespace {
+
+// A chain of `depth` nodes below a root; the root is returned.
+SceneNode* chain(int depth) {
+  SceneNode* root = new SceneNode;
+  SceneNode* at = root;
+  for (int i = 0; i < depth; ++i) {
+    SceneNode* child = new SceneNode;
+    at->addChild(child);
+    at = child;
+  }
+  return root;
+}
+
+// Two roots, the settings and both recorders fresh; torn down by ~Show.
+struct Show {
+  Show(int sceneDepth, int overlayDepth, bool quitOnMouseMove) {
+    glrec::reset();
+    sdlrec::reset();
+    settings = new Settings;
+    settings->quitOnMouseMove = quitOnMouseMove;
+    sceneRoot = chain(sceneDepth);
+    overlayRoot = chain(overlayDepth);
+  }
+  ~Show() {
+    deleteSceneTree(sceneRoot);
+    deleteSceneTree(overlayRoot);
+    sceneRoot = overlayRoot = nullptr;
+    delete settings;
+    settings = nullptr;
+  }
+};
+
+bool endedAfterFirstFrame;
+void noteEndThenEscape(int swaps) {
+  if (swaps == 1) {
+    endedAfterFirstFrame = sceneRoot->expired && overlayRoot->expired;
+    sdlrec::pushKey(SDLK_ESCAPE);  // so that the loop ends either way
+  }
+}
+
+}  // namespace
+
+TEST(MainLoop, EscapeGoesOnDrawingUntilBothRootsAreDead) {
+  // A root with a chain of n nodes below it is dead n + 1 frames after the
+  // Escape, the deeper tree deciding.
+  const struct {
+    int sceneDepth, overlayDepth, frames;
+  } cases[] = {{0, 0, 1}, {3, 1, 4}, {1, 3, 4}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "scene depth " << c.sceneDepth << ", overlay depth " << c.overlayDepth);
+    Show show(c.sceneDepth, c.overlayDepth, false);
+    sdlrec::pushKey(SDLK_ESCAPE);
+    runMainLoop();
+    EXPECT_EQ(sdlrec::swaps(), c.frames);
+    EXPECT_TRUE(sceneRoot->dead && overlayRoot->dead);
+  }
+}
+
+TEST(MainLoop, OnlyEscapeAndLateMotionEndTheShow) {
+  const struct {
+    const char* what;
+    Uint8 type;
+    SDLKey key;
+    Uint32 ticks;
+    bool quitOnMouseMove, ends;
+  } cases[] = {
+      {"Escape", SDL_KEYDOWN, SDLK_ESCAPE, 0, false, true},
+      {"another key", SDL_KEYDOWN, SDLK_a, 5000, true, false},
+      {"the window-close request", SDL_QUIT, SDLK_UNKNOWN, 5000, true, false},
+      {"a mouse button", SDL_MOUSEBUTTONDOWN, SDLK_UNKNOWN, 5000, true, false},
+      {"motion at 3000 ms", SDL_MOUSEMOTION, SDLK_UNKNOWN, 3000, true, false},
+      {"motion at 3001 ms", SDL_MOUSEMOTION, SDLK_UNKNOWN, 3001, true, true},
+      {"motion without quitOnMouseMove", SDL_MOUSEMOTION, SDLK_UNKNOWN, 60000, false, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Show show(1, 1, c.quitOnMouseMove);
+    sdlrec::setTicks(c.ticks);
+    if (c.type == SDL_KEYDOWN)
+      sdlrec::pushKey(c.key);
+    else
+      sdlrec::pushEvent(c.type);
+    endedAfterFirstFrame = false;
+    sdlrec::onSwap(noteEndThenEscape);
+    runMainLoop();
+    EXPECT_EQ(endedAfterFirstFrame, c.ends);
+  }
+}
+
+namespace {
+void markChildren(int32_t phase, int32_t value) {
+  if (phase == 3) glrec::note(value == 1 ? "scene child" : "overlay child");
+}
+}  // namespace
+
+TEST(Frame, TickClearFogSceneOverlaySwapInThisOrder) {
+  Show show(1, 1, false);
+  sceneRoot->addFrameCallback(markChildren, 1);
+  overlayRoot->addFrameCallback(markChildren, 2);
+  sdlrec::setTicks(4321);
+  renderFrame();
+  EXPECT_EQ(frameTick, 4321u);
+  // Matrix pushes and pops of the node render aside, the frame is exactly:
+  std::vector<std::string> frame;
+  for (const std::string& c : glrec::calls())
+    if (c != "glPushMatrix()" && c != "glPopMatrix()") frame.push_back(c);
+  const std::vector<std::string> want = {
+      "glClear(GL_COLOR_BUFFER_BIT|GL_DEPTH_BUFFER_BIT)",
+      "glLoadIdentity()",
+      "glTranslatef(0,0,-100)",
+      "glFogi(GL_FOG_MODE,GL_EXP2)",
+      "glFogfv(GL_FOG_COLOR,0.9,0.9,0.9,1)",
+      "glFogf(GL_FOG_DENSITY,0.005)",
+      "glHint(GL_FOG_HINT,GL_NICEST)",
+      "glFogf(GL_FOG_START,3)",
+      "glFogf(GL_FOG_END,20)",
+      "glEnable(GL_FOG)",
+      "scene child",
+      "glDisable(GL_FOG)",
+      "overlay child",
+      "glDepthMask(GL_FALSE)",  // the deferred meshes' pass, empty here
+      "glDepthMask(GL_TRUE)",
+      "SDL_GL_SwapBuffers()",
+  };
+  EXPECT_EQ(frame, want) << glrec::dump();
+}
