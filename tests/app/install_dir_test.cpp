@@ -11,22 +11,18 @@
 
 #include "app/globals.h"
 #include "app/install_dir.h"
+#include "support/test_folder.h"
 
 namespace {
 
 class RunProgram : public ::testing::Test {
  protected:
   void SetUp() override {
-    char tmpl[] = "/tmp/orvel-install.XXXXXX";
-    ASSERT_NE(mkdtemp(tmpl), nullptr);
-    folder = tmpl;
     const std::string helper = std::string(ORVEL_HELPER_DIR) + "/start_recorder";
     // Installed under the names the modes start, without the Windows suffix.
     ASSERT_EQ(symlink(helper.c_str(), (folder + "/Orvel Kite").c_str()), 0);
     ASSERT_EQ(symlink(helper.c_str(), (folder + "/config").c_str()), 0);
   }
-  void TearDown() override { std::system(("rm -rf '" + folder + "'").c_str()); }
-
   bool started() const { return std::ifstream(folder + "/started.txt").good(); }
   std::string line(int n) const {
     std::ifstream in(folder + "/started.txt");
@@ -35,7 +31,8 @@ class RunProgram : public ::testing::Test {
     return s;
   }
 
-  std::string folder;
+  TestFolder scratch;
+  const std::string folder = scratch.path();
 };
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/preview.h"
+#include "support/test_folder.h"
 
 namespace {
 
@@ -80,12 +81,6 @@ std::string bmp(int w, int h, int bits) {
 
 class PreviewPaint : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/orvel-preview-test.XXXXXX";
-    folder = mkdtemp(pattern);
-    path = folder + "/preview.ppk";
-  }
-  void TearDown() override { std::system(("rm -rf '" + folder + "'").c_str()); }
   void writePicture(const std::string& bytes) { std::ofstream(path.c_str(), std::ios::binary) << bytes; }
   std::vector<Pixel> paint(int width, int height) {
     std::vector<Pixel> pixels;
@@ -115,7 +110,8 @@ class PreviewPaint : public ::testing::Test {
       ASSERT_EQ(p.b, b) << p.x << "," << p.y;
     }
   }
-  std::string folder, path;
+  TestFolder scratch;
+  const std::string path = scratch.file("preview.ppk");
 };
 
 }  // namespace

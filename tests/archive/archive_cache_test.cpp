@@ -10,7 +10,7 @@
 #include "archive/archive_cache.h"
 #include "support/archive_writer.h"
 #include "support/gl_recorder.h"
-#include "test_folder.h"
+#include "support/test_folder.h"
 #include "support/test_png.h"
 
 namespace {

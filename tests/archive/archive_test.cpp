@@ -8,7 +8,7 @@
 
 #include "archive/archive.h"
 #include "support/archive_writer.h"
-#include "test_folder.h"
+#include "support/test_folder.h"
 
 namespace {
 

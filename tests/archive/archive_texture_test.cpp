@@ -5,7 +5,7 @@
 #include "archive/archive.h"
 #include "support/archive_writer.h"
 #include "support/gl_recorder.h"
-#include "test_folder.h"
+#include "support/test_folder.h"
 #include "support/test_png.h"
 
 namespace {

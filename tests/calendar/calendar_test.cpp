@@ -32,11 +32,9 @@ class CalendarTest : public ::testing::Test {
 
   void build(int32_t language) {
     anchor = new SceneNode;
-    anchor->cues.addCue();
     AnimTrack track(1, true, -1.0);
     track.setCurve(buildCalendar, language, 0, 0, 0);
-    anchor->cues.addCueTrack(track);
-    anchor->cues.fireCue(0);
+    startTrack(anchor, track);
   }
 
   void frame() {

@@ -19,11 +19,9 @@ namespace {
 
 SceneNode* nodeWithTrack(MotionCurve callback) {
   SceneNode* node = new SceneNode;
-  node->cues.addCue();
   AnimTrack track(1, true, 0.0);
   track.setCallback(callback, 0);
-  node->cues.addCueTrack(track);
-  node->cues.fireCue(0);
+  startTrack(node, track);
   return node;
 }
 

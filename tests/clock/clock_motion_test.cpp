@@ -32,11 +32,9 @@ class ClockTest : public ::testing::Test {
 
   void build(MotionCurve builder, int32_t axis) {
     anchor = new SceneNode;
-    anchor->cues.addCue();
     AnimTrack track(1, true, -1.0);
     track.setCurve(builder, axis, 0, 0, 0);
-    anchor->cues.addCueTrack(track);
-    anchor->cues.fireCue(0);
+    startTrack(anchor, track);
   }
 
   void frame() {

@@ -17,6 +17,7 @@
 #include "scene/mesh.h"
 #include "scene/scene_node.h"
 #include "support/archive_writer.h"
+#include "support/test_folder.h"
 
 namespace showarchives {
 
@@ -62,34 +63,21 @@ inline std::vector<std::string> entriesOf(const std::string& archive) {
   return names;
 }
 
-// Writes the named archives into a fresh folder and makes it the base path.
+// Writes the named archives into a fresh folder and makes it the base path
+// until the folder goes.
 class Folder {
  public:
   explicit Folder(const std::vector<std::string>& archives = {"main.pak", "clock.pak", "calendar.pak", "utils.pak"}) {
-    char pattern[] = "/tmp/orvel-show-test.XXXXXX";
-    const char* made = mkdtemp(pattern);
-    if (!made) {
-      ADD_FAILURE() << "no temporary folder";
-      return;
-    }
-    path = std::string(made) + "/";
     for (const std::string& a : archives) {
       ArchiveWriter w;
       for (const std::string& e : entriesOf(a)) w.add(e, taggedMeshEntry(e));
-      w.writeFile(path + a);
-      written.push_back(a);
+      w.writeFile(scratch.file(a));
     }
-    archiveCache.setBasePath(path.c_str());
+    archiveCache.setBasePath((scratch.path() + "/").c_str());
   }
-  ~Folder() {
-    if (path.empty()) return;
-    archiveCache.setBasePath("");
-    for (const std::string& a : written) std::remove((path + a).c_str());
-    rmdir(path.c_str());
-  }
+  ~Folder() { archiveCache.setBasePath(""); }
 
-  std::string path;
-  std::vector<std::string> written;
+  TestFolder scratch;
 };
 
 // True while archiveCache holds the archive open.

@@ -10,16 +10,13 @@
 #include <string>
 
 #include "app/settings.h"
+#include "support/test_folder.h"
 
 class ConfigTestFolder {
  public:
-  ConfigTestFolder() {
-    char pattern[] = "/tmp/orvel-config-test.XXXXXX";
-    folder = mkdtemp(pattern);
-  }
-  ~ConfigTestFolder() { std::system(("rm -rf '" + folder + "'").c_str()); }
-  std::string path(const std::string& name = "quorvant_Orvel Kite_cfg") const { return folder + "/" + name; }
-  std::string folder;
+  std::string path(const std::string& name = "quorvant_Orvel Kite_cfg") const { return scratch.file(name); }
+  TestFolder scratch;
+  const std::string folder = scratch.path();
 };
 
 inline void writeBytes(const std::string& path, const std::string& bytes) {

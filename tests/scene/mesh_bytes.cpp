@@ -100,24 +100,16 @@ std::vector<uint8_t> MeshBytes::bytes() const {
 }
 
 MeshArchiveFolder::MeshArchiveFolder() : oldBase_(archiveCache.basePath) {
-  std::string pattern = (std::filesystem::temp_directory_path() / "orvel-mesh-XXXXXX").string();
-  std::vector<char> buffer(pattern.begin(), pattern.end());
-  buffer.push_back('\0');
-  if (mkdtemp(buffer.data())) path_ = buffer.data();
-  archiveCache.setBasePath((path_ + "/").c_str());
+  archiveCache.setBasePath((folder_.path() + "/").c_str());
 }
 
-MeshArchiveFolder::~MeshArchiveFolder() {
-  archiveCache.setBasePath(oldBase_.c_str());
-  std::error_code ignored;
-  if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
-}
+MeshArchiveFolder::~MeshArchiveFolder() { archiveCache.setBasePath(oldBase_.c_str()); }
 
 void MeshArchiveFolder::write(const std::string& name,
                               const std::vector<std::pair<std::string, std::vector<uint8_t>>>& entries) const {
   ArchiveWriter w;
   for (const auto& e : entries) w.add(e.first, e.second);
-  w.writeFile(path_ + "/" + name);
+  w.writeFile(folder_.file(name));
 }
 
 std::vector<uint8_t> tinyImage() { return encodePng(1, 1, PngRgb, {0x90, 0x60, 0x30}); }

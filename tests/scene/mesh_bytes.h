@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "support/test_folder.h"
+
 struct MeshSpec {
   std::string texture;
   int32_t triangles = 0;
@@ -54,10 +56,10 @@ class MeshArchiveFolder {
   // Writes archive `name` holding the given entries (name, bytes) in order.
   void write(const std::string& name,
              const std::vector<std::pair<std::string, std::vector<uint8_t>>>& entries) const;
-  const std::string& path() const { return path_; }
+  const std::string& path() const { return folder_.path(); }
 
  private:
-  std::string path_;
+  TestFolder folder_;
   std::string oldBase_;
 };
 

@@ -26,9 +26,7 @@ void logTrack(int32_t value) { events.push_back("advance " + std::to_string(valu
 void fireTrack(SceneNode* node, MotionCurve curve, int32_t value, double duration) {
   AnimTrack t(0, true, duration);
   t.setCallback(curve, value);
-  node->cues.addCue();
-  node->cues.addCueTrack(t);
-  node->cues.fireCue(node->cues.current);
+  startTrack(node, t);
 }
 
 class SceneNodeTest : public ::testing::Test {
@@ -145,9 +143,7 @@ TEST_F(SceneNodeTest, NodeExpiringInItsOwnAdvanceStillDrawsThenDies) {
   flake->addFrameCallback(logPhase, 5);
   AnimTrack life(0, true, 0.0);
   life.setCurve(curveExpire, 20.0, 0, 0);  // expires once elapsed > 20 ms
-  flake->cues.addCue();
-  flake->cues.addCueTrack(life);
-  flake->cues.fireCue(0);
+  startTrack(flake, life);
   root->addChild(flake);
   frame();  // elapsed 16
   EXPECT_FALSE(flake->expired);

@@ -28,11 +28,9 @@ class SnowfallTest : public ::testing::Test {
   // An emitter as the scene set-up builds it, its animator's tick at now.
   SceneNode* makeEmitter() {
     SceneNode* emitter = new SceneNode;
-    emitter->cues.addCue();
     AnimTrack track(1, true, 0.0);
     track.setCallback(snowfallStep, 0);
-    emitter->cues.addCueTrack(track);
-    emitter->cues.fireCue(0);
+    startTrack(emitter, track);
     return emitter;
   }
 

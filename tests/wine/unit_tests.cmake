@@ -10,7 +10,7 @@ set(ORVEL_WINDOWS_TESTS
   app/command_line_test.cpp app/display_test.cpp app/frame_pacer_test.cpp app/preview_test.cpp
   app/scene_setup_test.cpp app/settings_test.cpp
   archive/archive_cache_test.cpp archive/archive_parser_test.cpp archive/archive_test.cpp
-  archive/archive_texture_test.cpp archive/rgba_surface_test.cpp archive/test_folder.cpp archive/test_png.cpp
+  archive/archive_texture_test.cpp archive/rgba_surface_test.cpp
   scene/mesh_bytes.cpp scene/mesh_draw_test.cpp scene/mesh_entry_test.cpp scene/mesh_load_test.cpp
   scene/scene_node_test.cpp scene/transform_test.cpp
   anim/animator_test.cpp anim/cue_list_test.cpp anim/motion_curves_test.cpp
@@ -33,6 +33,8 @@ target_compile_options(orvel_test_support PRIVATE "SHELL:-include GL/gl.h" "SHEL
 target_compile_options(orvel_test_support PRIVATE -Wno-stringop-overread)
 
 add_library(orvel_posix_compat STATIC ${CMAKE_CURRENT_LIST_DIR}/posix_compat.cpp)
+# The shared helpers make scratch folders too.
+target_compile_options(orvel_test_support PRIVATE -include ${CMAKE_CURRENT_LIST_DIR}/posix_compat.h)
 
 # Keeps of a module's test sources those named in ORVEL_WINDOWS_TESTS.
 function(orvel_windows_test_sources module var)

@@ -1,4 +1,5 @@
-// TestFolder: a fresh folder per test for archive files, removed afterwards.
+// TestFolder: a fresh scratch folder per test, removed with everything in it
+// afterwards. Every test that needs files on disk starts from one.
 #pragma once
 
 #include <string>
