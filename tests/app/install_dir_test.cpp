@@ -47,11 +47,12 @@ TEST_F(RunProgram, WaitsAndRunsInTheFolderWithoutItsTrailingSeparator) {
 }
 
 TEST_F(RunProgram, WithoutWaitingReturnsAtOnce) {
-  std::ofstream(folder + "/delay") << 700;
+  std::ofstream(folder + "/hold") << "";
   InstallDir dir(folder + "/");
   EXPECT_TRUE(dir.runProgram("config.exe", false));
   EXPECT_FALSE(started()) << "waited for the program";
-  for (int i = 0; i < 50 && !started(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  std::ofstream(folder + "/release") << "";
+  for (int i = 0; i < 1200 && !started(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
   EXPECT_TRUE(started());
   EXPECT_EQ(line(0), folder);
 }
