@@ -10,7 +10,7 @@ set(ORVEL_WINDOWS_TESTS
   app/command_line_test.cpp app/display_test.cpp app/frame_pacer_test.cpp app/preview_test.cpp
   app/scene_setup_test.cpp app/settings_test.cpp
   archive/archive_cache_test.cpp archive/archive_parser_test.cpp archive/archive_test.cpp
-  archive/archive_texture_test.cpp archive/rgba_surface_test.cpp
+  archive/archive_texture_test.cpp archive/image_decoder_test.cpp
   scene/mesh_bytes.cpp scene/mesh_draw_test.cpp scene/mesh_entry_test.cpp scene/mesh_load_test.cpp
   scene/scene_node_test.cpp scene/transform_test.cpp
   anim/animator_test.cpp anim/cue_list_test.cpp anim/motion_curves_test.cpp
