@@ -14,8 +14,8 @@
 #include "assets/generator/png_writer.h"
 #include "support/archive_writer.h"
 #include "support/gl_recorder.h"
+#include "support/test_folder.h"
 #include "support/test_png.h"
-#include "test_folder.h"
 
 namespace {
 

@@ -44,7 +44,7 @@ write_settings() {
 # start_show [args...]: starts the show in the background with the probe;
 # SHOW_PID is its process. SHOW_TIME (a faketime spec, e.g. "@2026-02-14
 # 10:00:00 x0.1") pins its clocks; SHOW_STOPS (ascending ticks in ms) makes
-# it stop itself after the first frame begun at or after each. The faketime
+# it stop itself on the frame it draws at exactly each tick. The faketime
 # library is preloaded directly rather than through the faketime program,
 # which would stand between this shell and the show.
 FAKETIME_LIB=$(ls /usr/lib/*/faketime/libfaketimeMT.so.1 2>/dev/null | head -1)

@@ -12,9 +12,9 @@ SHOW_DATE=${SHOW_DATE:-2026-02-14 10:00:00}
 SHOW_RATE=${SHOW_RATE:-x0.1}
 
 # run_pinned NAME TICK [field=value ...]: writes the settings, runs the show
-# from SHOW_DATE at SHOW_RATE, takes the screenshot NAME of the first frame
-# begun at TICK ms of show time, ends the show with Escape and checks that it
-# exits with 0.
+# from SHOW_DATE at SHOW_RATE, takes the screenshot NAME of the frame drawn
+# at TICK ms of show time, ends the show with Escape and checks that it exits
+# with 0.
 run_pinned() {
   local name=$1 tick=$2
   shift 2

@@ -6,11 +6,11 @@
  * tick after the previous swap and after this one (the frame's own tick lies
  * between them) and the size of the video surface.
  *
- * ORVEL_PROBE_STOPS holds ascending ticks; after the first frame that began
- * at or after the next of them, the show stops itself (SIGSTOP) with that
- * frame on screen, so a screenshot sees exactly it; the test continues it
- * with SIGCONT. The time it stood still is taken out of SDL_GetTicks, so the
- * show's clock does not jump when it goes on: a stop pins show time. */
+ * ORVEL_PROBE_STOPS holds ascending ticks. The show's clock (SDL_GetTicks)
+ * stands at the next of them once it gets there, so the next frame begins
+ * at exactly that tick; after that frame the show stops itself (SIGSTOP)
+ * with it on screen, for a screenshot, and the test continues it with
+ * SIGCONT. Its clock then goes on from that tick: a stop pins show time. */
 #ifndef _GNU_SOURCE
 #define _GNU_SOURCE /* RTLD_NEXT */
 #endif
@@ -24,7 +24,9 @@
 
 static unsigned long frames;
 static Uint32 lastSwap;
-static Uint32 stoodStill;
+static Uint32 stoodStill; /* real ticks the show's clock did not count */
+static const char* stops;
+static long stopAt = -2; /* the next stop, -1 when none is left */
 
 static Uint32 realTicks(void) {
   static Uint32 (*real)(void);
@@ -32,7 +34,24 @@ static Uint32 realTicks(void) {
   return real();
 }
 
-Uint32 SDL_GetTicks(void) { return realTicks() - stoodStill; }
+/* Moves stopAt to the next tick of the list, or -1. */
+static void nextStop(void) {
+  if (stopAt == -2) stops = getenv("ORVEL_PROBE_STOPS");
+  char* end;
+  long tick = stops ? strtol(stops, &end, 10) : 0;
+  if (!stops || end == stops) {
+    stopAt = -1;
+    return;
+  }
+  stops = end;
+  stopAt = tick;
+}
+
+Uint32 SDL_GetTicks(void) {
+  if (stopAt == -2) nextStop();
+  Uint32 t = realTicks() - stoodStill;
+  return stopAt >= 0 && t > (Uint32)stopAt ? (Uint32)stopAt : t;
+}
 
 static void report(Uint32 from, Uint32 to) {
   const char* path = getenv("ORVEL_PROBE");
@@ -55,34 +74,21 @@ static void syncWithServer(void) {
   if (SDL_GetWMInfo(&info) > 0 && info.subsystem == SDL_SYSWM_X11) XSync(info.info.x11.gfxdisplay, False);
 }
 
-/* The next stop tick at or after position *at of the list, or -1. */
-static long nextStop(const char** at) {
-  char* end;
-  long tick = strtol(*at, &end, 10);
-  if (end == *at) return -1;
-  *at = end;
-  return tick;
-}
-
 void SDL_GL_SwapBuffers(void) {
   static void (*real)(void);
-  static const char* stops;
-  static long stopAt = -2;
   if (!real) real = (void (*)(void))dlsym(RTLD_NEXT, "SDL_GL_SwapBuffers");
-  if (stopAt == -2) {
-    stops = getenv("ORVEL_PROBE_STOPS");
-    stopAt = stops ? nextStop(&stops) : -1;
-  }
   real();
   Uint32 from = lastSwap, to = SDL_GetTicks();
   lastSwap = to;
   ++frames;
   report(from, to);
+  /* The clock stood at the stop since before this frame began, so the
+   * frame is the one drawn at exactly that tick. */
   if (stopAt >= 0 && from >= (Uint32)stopAt) {
-    stopAt = nextStop(&stops);
+    const Uint32 at = (Uint32)stopAt;
+    nextStop();
     syncWithServer();
-    Uint32 before = realTicks();
     raise(SIGSTOP);
-    stoodStill += realTicks() - before;
+    stoodStill = realTicks() - at;
   }
 }
