@@ -4,11 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "anim/animator.h"
+#include "app/display.h"
+#include "app/globals.h"
 #include "app/main_loop.h"
 #include "app/scene_setup.h"
 #include "app/settings.h"
 #include "scene/scene_node.h"
 #include "support/gl_recorder.h"
+#include "support/process_state.h"
 #include "support/sdl_recorder.h"
 
 namespace {
@@ -28,10 +31,12 @@ SceneNode* chain(int depth) {
 // Two roots, the settings and both recorders fresh; torn down by ~Show.
 struct Show {
   Show(int sceneDepth, int overlayDepth, bool quitOnMouseMove) {
+    resetProcessState();
     glrec::reset();
     sdlrec::reset();
     settings = new Settings;
     settings->quitOnMouseMove = quitOnMouseMove;
+    display = new Display;  // full screen, not opened
     sceneRoot = chain(sceneDepth);
     overlayRoot = chain(overlayDepth);
   }
@@ -41,6 +46,8 @@ struct Show {
     sceneRoot = overlayRoot = nullptr;
     delete settings;
     settings = nullptr;
+    delete display;
+    display = nullptr;
   }
 };
 

