@@ -31,8 +31,7 @@ bool SettingsLock::acquire(const std::string& path, int waitMs) {
       break;
     }
     if (waited >= waitMs) {
-      error = "another writer has kept " + path + " locked for " + std::to_string((waitMs + 999) / 1000) +
-              " s; nothing was written (try again)";
+      setWaitedTooLong(path, waitMs);
       break;
     }
     const struct timespec pause = {0, 20 * 1000 * 1000};

@@ -30,5 +30,10 @@ class SettingsLock {
   std::string error;
 
  private:
+  void setWaitedTooLong(const std::string& path, int waitMs) {
+    error = "another writer has kept " + path + " locked for " + std::to_string((waitMs + 999) / 1000) +
+            " s; nothing was written (try again)";
+  }
+
   intptr_t handle = -1;  // a file descriptor, or a Windows HANDLE
 };

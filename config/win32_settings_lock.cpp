@@ -27,8 +27,7 @@ bool SettingsLock::acquire(const std::string& path, int waitMs) {
       break;
     }
     if (waited >= waitMs) {
-      error = "another writer has kept " + path + " locked for " + std::to_string((waitMs + 999) / 1000) +
-              " s; nothing was written (try again)";
+      setWaitedTooLong(path, waitMs);
       break;
     }
     Sleep(20);
