@@ -41,9 +41,11 @@ run_sized() {
     continue_show
   done
   if [ "$mode" = host ]; then
+    local start=$(date +%s%N)
     kill -TERM "$SHOW_PID"
     await "$SHOW_PID" 30
     check "$name: a terminate signal ends the show with status 0" [ "$STATUS" = 0 ]
+    echo "  $name: gone $((($(date +%s%N) - start) / 1000000)) ms after the signal"
     end_parent
   else
     "$BUILD/tests/send_close"
