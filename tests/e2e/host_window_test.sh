@@ -29,11 +29,14 @@ run_sized() {
     window=$PARENT_ID sizes="400x300 640x480"
   else
     SHOW_TIME="@$SHOW_DATE $SHOW_RATE" SHOW_STOPS="400 600" start_show -window "$@"
-    window=$(timeout "$WAIT_LIMIT" xdotool search --sync --name '^Orvel Kite$' | head -1)
+    window=""
     sizes="1024x768 1200x900"
   fi
   for size in $sizes; do
     await_stopped
+    # The show's window, looked up once it has drawn: SDL replaces the
+    # window it made first when the display turns its first mode down.
+    [ -n "$window" ] || window=$(xdotool search --name '^Orvel Kite$' | head -1)
     check "$name: the show draws at ${size}" [ "${WIDTH}x$HEIGHT" = "$size" ]
     shot "$name-$size" >/dev/null
     [ "$size" = 400x300 ] && xdotool windowsize "$window" 640 480
