@@ -1,6 +1,7 @@
 // The main loop and one frame, against the SDL and GL recorders: what ends
-// the show, that frames go on until both roots are dead, and the frame's
-// order of work with its fog.
+// the show, that frames go on until both roots are dead, the frame cap and
+// the pause while the window is hidden, and the frame's order of work with
+// its fog.
 #include <gtest/gtest.h>
 
 #include "anim/animator.h"
@@ -106,6 +107,58 @@ TEST(MainLoop, OnlyEscapeAndLateMotionEndTheShow) {
     runMainLoop();
     EXPECT_EQ(endedAfterFirstFrame, c.ends);
   }
+}
+
+namespace {
+int framesInFirstSecond;
+// Frames of 2 ms each; Escape at the first frame begun after one second.
+void twoMillisecondFrames(int) {
+  if (SDL_GetTicks() < 1000)
+    ++framesInFirstSecond;
+  else if (!sceneRoot->expired)
+    sdlrec::pushKey(SDLK_ESCAPE);
+  sdlrec::setTicks(SDL_GetTicks() + 2);
+}
+
+int idleChecks;
+// The window comes back after five checks while hidden.
+void showAfterFiveChecks(Uint32 ms) {
+  if (ms == 100 && ++idleChecks == 5) sdlrec::pushActive(true);
+}
+void escapeAtOnce(int) { sdlrec::pushKey(SDLK_ESCAPE); }
+}  // namespace
+
+TEST(MainLoop, FramesPacedToTheCap) {
+  // 20 frames a second is below any screen's rate, so the machine's own
+  // screen does not change the answer.
+  const struct {
+    uint32_t maxFps;
+    int frames;
+  } cases[] = {{20, 20}, {0, 500}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "--max-fps=" << c.maxFps);
+    Show show(0, 0, false);
+    settings->maxFps = c.maxFps;
+    framesInFirstSecond = 0;
+    sdlrec::onSwap(twoMillisecondFrames);
+    runMainLoop();
+    EXPECT_EQ(framesInFirstSecond, c.frames);
+  }
+}
+
+TEST(MainLoop, NothingDrawnWhileTheWindowIsHidden) {
+  Show show(0, 0, false);
+  settings->maxFps = 0;  // every delay is then an idle check
+  sdlrec::pushActive(false);
+  idleChecks = 0;
+  sdlrec::onDelay(showAfterFiveChecks);
+  sdlrec::onSwap(escapeAtOnce);
+  runMainLoop();
+  EXPECT_EQ(idleChecks, 5);
+  // Nothing before the window came back; then the first frame and the one
+  // that ends the show, both at 500 ms: animation time ran on meanwhile.
+  EXPECT_EQ(sdlrec::swaps(), 2);
+  EXPECT_EQ(frameTick, 500u);
 }
 
 namespace {

@@ -19,6 +19,7 @@ struct State {
   int refusedModes = 0;
   bool refuseInit = false;
   void (*hook)(int) = nullptr;
+  void (*delayHook)(Uint32) = nullptr;
   int swaps = 0;
 };
 
@@ -68,6 +69,13 @@ void pushEvent(Uint8 type) {
   e.type = type;
   st().events.push_back(e);
 }
+void pushActive(bool gain) {
+  SDL_Event e{};
+  e.type = SDL_ACTIVEEVENT;
+  e.active.gain = gain ? 1 : 0;
+  e.active.state = SDL_APPACTIVE;
+  st().events.push_back(e);
+}
 void setDesktop(int width, int height, int bitsPerPixel) {
   st().format.BitsPerPixel = static_cast<Uint8>(bitsPerPixel);
   st().info.current_w = width;
@@ -77,6 +85,7 @@ void setDesktop(int width, int height, int bitsPerPixel) {
 void refuseModes(int count) { st().refusedModes = count; }
 void refuseInit() { st().refuseInit = true; }
 void onSwap(void (*hook)(int)) { st().hook = hook; }
+void onDelay(void (*hook)(Uint32)) { st().delayHook = hook; }
 int swaps() { return st().swaps; }
 
 }  // namespace sdlrec
@@ -111,6 +120,10 @@ int SDL_ShowCursor(int toggle) {
   return 0;
 }
 Uint32 SDL_GetTicks(void) { return st().ticks; }
+void SDL_Delay(Uint32 ms) {
+  st().ticks += ms;
+  if (st().delayHook) st().delayHook(ms);
+}
 int SDL_PollEvent(SDL_Event* event) {
   if (st().events.empty()) return 0;
   if (event) *event = st().events.front();

@@ -14,11 +14,13 @@ namespace sdlrec {
 // No events, tick 0, a 1280 x 1024 x 24 desktop, every mode granted, no hook.
 void reset();
 
-// What SDL_GetTicks answers.
+// What SDL_GetTicks answers; SDL_Delay moves it on instead of sleeping.
 void setTicks(Uint32 ticks);
 // Queued for SDL_PollEvent, in order.
 void pushKey(SDLKey key);
 void pushEvent(Uint8 type);
+// The window shown (gain) or iconified/unmapped: SDL_ACTIVEEVENT for SDL_APPACTIVE.
+void pushActive(bool gain);
 // The desktop mode SDL_GetVideoInfo reports.
 void setDesktop(int width, int height, int bitsPerPixel);
 // The next `count` SDL_SetVideoMode calls fail.
@@ -28,6 +30,8 @@ void refuseInit();
 
 // Called after every SDL_GL_SwapBuffers with the number of swaps so far.
 void onSwap(void (*hook)(int swaps));
+// Called at every SDL_Delay with its milliseconds, after the clock moved on.
+void onDelay(void (*hook)(Uint32 ms));
 int swaps();
 
 }  // namespace sdlrec
