@@ -29,6 +29,16 @@ void* operator new(size_t n) {
   throw std::bad_alloc();
 }
 void* operator new[](size_t n) { return operator new(n); }
+// The nothrow forms too (the archive reader uses them), so that every block
+// comes from the same malloc as the delete that frees it.
+void* operator new(size_t n, const std::nothrow_t&) noexcept {
+  try {
+    return operator new(n);
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
+}
+void* operator new[](size_t n, const std::nothrow_t&) noexcept { return operator new(n, std::nothrow); }
 void operator delete(void* p) noexcept { std::free(p); }
 void operator delete[](void* p) noexcept { std::free(p); }
 void operator delete(void* p, size_t) noexcept { std::free(p); }
