@@ -3,7 +3,7 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <sstream>
+#include <string>
 
 #include "app/display.h"
 #include "app/globals.h"
@@ -19,28 +19,6 @@
 #include "platform/platform.h"
 #include "scene/scene_node.h"
 
-CommandLine parseCommandLine(const std::string& text) {
-  std::istringstream in(text);
-  std::string word;
-  CommandLine line{RunShow, false, 0};
-  in >> word;
-  long long handle;
-  if (in >> handle) {
-    line.hasHandle = true;
-    line.handle = handle;
-  }
-  // Only the second character decides the first two modes, so /s, -S and
-  // /c:1234 all match; the s test comes first, so /sc is the screensaver run.
-  char second = word.size() >= 2 ? word[1] : '\0';
-  if (second == 's' || second == 'S')
-    line.mode = RunScreensaver;
-  else if (second == 'c' || second == 'C')
-    line.mode = RunConfigure;
-  else if (word == "/p" || word == "/P")
-    line.mode = RunPreview;
-  return line;
-}
-
 int runScreensaver() {
   static char allow[] = "SDL_VIDEO_ALLOW_SCREENSAVER=1";
   platform::putEnvironment(allow);
@@ -48,8 +26,11 @@ int runScreensaver() {
   return 0;
 }
 
-int runConfigure() {
-  installDir.runProgram("config.exe", false);
+int runConfigure(const CommandLine& line) {
+  // The settings program gets the owner window as /c:HWND, so its dialog
+  // belongs to the window that asked for it.
+  std::string argument = line.hasHandle ? "/c:" + std::to_string(line.handle) : std::string();
+  installDir.runProgram("config.exe", false, argument);
   return 0;
 }
 
@@ -99,14 +80,17 @@ int runShow(const std::string& commandLine) {
   settings = new Settings(record);
 
   display = new Display;
-  if (options.place == ShowInWindow)
+  if (options.place == ShowInWindow) {
     display->openInWindow(options.windowId);
-  else if (options.place == ShowInDesktopWindow)
+  } else if (options.place == ShowInDesktopWindow) {
     display->openDesktopWindow(1024, 768);
-  else
+  } else {
     display->open(settings->displayWidth(), settings->displayHeight(), settings->displayDepth());
+    platform::coverOtherMonitors();
+  }
   buildScene();
   runMainLoop();
+  platform::uncoverOtherMonitors();
 
   delete settings;
   settings = nullptr;
@@ -127,7 +111,7 @@ int appMain(const std::string& commandLine, void* instance) {
     case RunScreensaver:
       return runScreensaver();
     case RunConfigure:
-      return runConfigure();
+      return runConfigure(line);
     case RunPreview:
       return runPreview(instance, line.hasHandle, line.handle);
     case RunShow:

@@ -4,21 +4,13 @@
 
 #include <string>
 
-enum RunMode { RunScreensaver, RunConfigure, RunPreview, RunShow };
-
-struct CommandLine {
-  RunMode mode;
-  bool hasHandle;
-  long long handle;  // parent window of the preview mode
-};
-
-CommandLine parseCommandLine(const std::string& text);
+#include "app/command_line.h"
 
 // Runs the mode the command line names; returns the process exit status.
 // instance is the Windows instance handle (null elsewhere).
 int appMain(const std::string& commandLine, void* instance);
 
 int runScreensaver();
-int runConfigure();
+int runConfigure(const CommandLine& line);
 // The show: full screen, or where its options say (ShowOptions).
 int runShow(const std::string& commandLine);

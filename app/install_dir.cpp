@@ -23,11 +23,11 @@ void InstallDir::readRegistryText(const char* subKey, const char* valueName) {
   if (platform::readRegistryText(subKey, valueName, value)) folderText = value;
 }
 
-bool InstallDir::runProgram(const std::string& fileName, bool wait) const {
+bool InstallDir::runProgram(const std::string& fileName, bool wait, const std::string& argument) const {
   const std::string path = pathOf(platform::programFileName(fileName));
   // The working folder is the path cut at its last separator.
   std::string workingFolder = path;
   size_t cut = path.rfind(platform::pathSeparator);
   if (cut != std::string::npos) workingFolder = path.substr(0, cut);
-  return platform::startProgram(path, workingFolder, wait);
+  return platform::startProgram(path, workingFolder, wait, argument);
 }

@@ -19,9 +19,10 @@ class InstallDir {
   // folder text ends with the platform's separator.
   std::string pathOf(const std::string& fileName) const { return folderText + fileName; }
 
-  // Starts a program of the install folder from that folder; waits when asked.
-  // False when it could not be started.
-  bool runProgram(const std::string& fileName, bool wait) const;
+  // Starts a program of the install folder from that folder, with one
+  // argument when it is not empty; waits when asked. False when it could
+  // not be started.
+  bool runProgram(const std::string& fileName, bool wait, const std::string& argument = std::string()) const;
 
  private:
   std::string folderText;

@@ -11,6 +11,7 @@
 
 void printConfigUsage(std::ostream& out) {
   out << "Usage: config                       open the settings dialog\n"
+         "       config /c[:HWND]             the same (HWND: the window that owns it)\n"
          "       config --show                print every setting as name=value\n"
          "       config --set NAME=VALUE...   change one or more settings\n"
          "       config --reset               go back to the defaults\n"

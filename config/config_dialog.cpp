@@ -136,7 +136,8 @@ void showError(GtkWidget* parent, const std::string& text) {
 
 }  // namespace
 
-int runConfigDialog(int& argc, char**& argv, const std::string& path) {
+// X11 screensaver managers name no owner window; ownerWindow is not used.
+int runConfigDialog(int& argc, char**& argv, const std::string& path, long long) {
   if (!gtk_init_check(&argc, &argv)) {
     std::fprintf(stderr, "config: cannot open the display; config --help shows the command-line use\n");
     return 1;

@@ -5,5 +5,8 @@
 
 // Shows the dialog for the settings file at path, filled with its values or
 // the defaults. OK writes the file and closes, Cancel closes without
-// writing. Returns the exit status: 0, or 1 when there is no display.
-int runConfigDialog(int& argc, char**& argv, const std::string& path);
+// writing. ownerWindow (0 for none) is the window that asked for it: on
+// Windows the dialog is owned by it, modal to it and centred over it, and a
+// dialog already open is brought to the front instead of a second one.
+// Returns the exit status: 0, or 1 when there is no display.
+int runConfigDialog(int& argc, char**& argv, const std::string& path, long long ownerWindow);

@@ -1,13 +1,17 @@
 // The settings dialog for Windows, in native controls: check boxes and
 // radio buttons for the choices, a drop-down list of the resolutions, OK and
 // Cancel. Choices that mean nothing with the others as they are stay visible
-// but greyed out. It also gives the command line a console: config.exe is a
-// GUI program, so when it is run from a command prompt without redirection
-// it attaches to that prompt's console for its output.
+// but greyed out. Opened for Screen Saver Settings (/c:HWND) it is owned by
+// that window and modal to it, and only one dialog is ever open. The layout
+// is in pixels at 96 DPI, scaled to the system's DPI. It also gives the
+// command line a console: config.exe is a GUI program, so when it is run
+// from a command prompt without redirection it attaches to that prompt's
+// console for its output.
 #include "config/config_dialog.h"
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -39,9 +43,14 @@ struct FieldControls {
   int labelId;  // the row label, 0 for none
 };
 
+const char dialogClass[] = "OrvelKiteSettings";
+const char dialogTitle[] = "Orvel Kite settings";
+
 struct Dialog {
   HWND window = nullptr;
+  HWND owner = nullptr;
   HFONT font = nullptr;
+  int dpi = 96;
   std::string path;
   SettingsFile file;
   std::vector<FieldControls> fields;
@@ -94,8 +103,11 @@ void updateAvailability(const Dialog& d) {
 // Layout, in pixels at the default GUI font.
 const int margin = 14, rowHeight = 24, listRowHeight = 30, indent = 18, columnA = 110, columnB = 210, width = 360;
 
+int scaled(const Dialog& d, int pixels) { return MulDiv(pixels, d.dpi, 96); }
+
 HWND add(Dialog& d, const char* cls, const char* text, DWORD style, int x, int y, int w, int h, int id) {
-  HWND c = CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, d.window,
+  HWND c = CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, scaled(d, x), scaled(d, y), scaled(d, w),
+                           scaled(d, h), d.window,
                            reinterpret_cast<HMENU>(static_cast<intptr_t>(id)), GetModuleHandleA(nullptr), nullptr);
   SendMessageA(c, WM_SETFONT, reinterpret_cast<WPARAM>(d.font), TRUE);
   return c;
@@ -177,6 +189,13 @@ int buildControls(Dialog& d) {
   return y + 26 + margin;
 }
 
+// The owner is enabled again before the dialog goes, so that Windows
+// activates it rather than some other program's window.
+void closeDialog(Dialog* d, HWND w) {
+  if (d && d->owner) EnableWindow(d->owner, TRUE);
+  DestroyWindow(w);
+}
+
 LRESULT CALLBACK dialogProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
   Dialog* d = reinterpret_cast<Dialog*>(GetWindowLongPtrA(w, GWLP_USERDATA));
   switch (message) {
@@ -186,7 +205,7 @@ LRESULT CALLBACK dialogProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) 
         case IDOK: {
           std::string error;
           if (saveSettings(d->path, choicesOf(*d, d->file.record), error)) {
-            DestroyWindow(w);
+            closeDialog(d, w);
           } else {
             std::string text = "The settings could not be saved.\n\n" + error;
             MessageBoxA(w, text.c_str(), "Orvel Kite settings", MB_OK | MB_ICONERROR);
@@ -194,7 +213,7 @@ LRESULT CALLBACK dialogProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) 
           return 0;
         }
         case IDCANCEL:
-          DestroyWindow(w);
+          closeDialog(d, w);
           return 0;
       }
       if (LOWORD(wParam) >= firstControlId && LOWORD(wParam) <= d->lastControlId) {
@@ -209,11 +228,12 @@ LRESULT CALLBACK dialogProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) 
       SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNFACE));
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     case WM_CLOSE:
-      DestroyWindow(w);
+      closeDialog(d, w);
       return 0;
     case WM_DESTROY:
       // The quit message wakes the loop even when the last message was a
       // sent one, handled inside GetMessage.
+      if (d && d->owner) EnableWindow(d->owner, TRUE);
       if (d) d->done = true;
       PostQuitMessage(0);
       return 0;
@@ -221,11 +241,58 @@ LRESULT CALLBACK dialogProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) 
   return DefWindowProcA(w, message, wParam, lParam);
 }
 
+// A dialog of an earlier start, if one is open: it is brought to the front
+// and true returned. The mutex tells an earlier start that has not made its
+// window yet from none; that one is waited for a moment.
+bool raiseOpenDialog() {
+  CreateMutexA(nullptr, FALSE, "Local\\quorvant Orvel Kite settings");
+  if (GetLastError() != ERROR_ALREADY_EXISTS) return false;
+  HWND open = nullptr;
+  for (int i = 0; i < 100 && !open; ++i) {
+    open = FindWindowA(dialogClass, dialogTitle);
+    if (!open) Sleep(50);
+  }
+  if (!open) return false;
+  if (IsIconic(open)) ShowWindow(open, SW_RESTORE);
+  SetForegroundWindow(open);
+  return true;
+}
+
+// Centred over the owner (or the primary screen) and kept inside the work
+// area of the monitor it is on.
+void placeDialog(HWND window, HWND owner, int fw, int fh) {
+  RECT over;
+  if (!owner || !GetWindowRect(owner, &over)) SystemParametersInfoA(SPI_GETWORKAREA, 0, &over, 0);
+  int x = (over.left + over.right - fw) / 2, y = (over.top + over.bottom - fh) / 2;
+  MONITORINFO monitor;
+  monitor.cbSize = sizeof monitor;
+  if (GetMonitorInfoA(MonitorFromRect(&over, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    const RECT& work = monitor.rcWork;
+    x = std::max(static_cast<int>(work.left), std::min(x, static_cast<int>(work.right) - fw));
+    y = std::max(static_cast<int>(work.top), std::min(y, static_cast<int>(work.bottom) - fh));
+  }
+  SetWindowPos(window, nullptr, x, y, fw, fh, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HFONT messageFont() {
+  NONCLIENTMETRICSA metrics;
+  ZeroMemory(&metrics, sizeof metrics);
+  metrics.cbSize = sizeof metrics;
+  if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+    HFONT font = CreateFontIndirectA(&metrics.lfMessageFont);
+    if (font) return font;
+  }
+  return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
 }  // namespace
 
-int runConfigDialog(int&, char**&, const std::string& path) {
+int runConfigDialog(int&, char**&, const std::string& path, long long ownerWindow) {
+  if (raiseOpenDialog()) return 0;
   Dialog d;
   d.path = path;
+  d.owner = reinterpret_cast<HWND>(static_cast<intptr_t>(ownerWindow));
+  if (d.owner && !IsWindow(d.owner)) d.owner = nullptr;
   d.file.load(path);
   HINSTANCE module = GetModuleHandleA(nullptr);
 
@@ -234,30 +301,36 @@ int runConfigDialog(int&, char**&, const std::string& path) {
   windowClass.cbSize = sizeof windowClass;
   windowClass.lpfnWndProc = dialogProc;
   windowClass.hInstance = module;
-  windowClass.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+  windowClass.hIcon = LoadIconA(module, MAKEINTRESOURCEA(1));
   windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<intptr_t>(COLOR_BTNFACE + 1));
-  windowClass.lpszClassName = "OrvelKiteSettings";
+  windowClass.lpszClassName = dialogClass;
   if (!RegisterClassExA(&windowClass)) return 1;
 
   const DWORD style = WS_CAPTION | WS_SYSMENU | WS_POPUP;
-  d.window = CreateWindowExA(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, windowClass.lpszClassName,
-                             "Orvel Kite settings", style, CW_USEDEFAULT, CW_USEDEFAULT, width, 200, nullptr,
-                             nullptr, module, nullptr);
+  // A pop-up with a parent is owned by it: it stays above it and goes
+  // with it.
+  d.window = CreateWindowExA(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, dialogClass, dialogTitle, style,
+                             CW_USEDEFAULT, CW_USEDEFAULT, width, 200, d.owner, nullptr, module, nullptr);
   if (!d.window) return 1;
   SetWindowLongPtrA(d.window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&d));
-  d.font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  HDC screen = GetDC(nullptr);
+  d.dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+  if (screen) ReleaseDC(nullptr, screen);
+  if (d.dpi < 96) d.dpi = 96;
+  d.font = messageFont();
   int clientHeight = buildControls(d);
   fill(d, d.file.record);
   updateAvailability(d);
 
-  // Size the frame around the controls and centre it on the screen.
-  RECT frame = {0, 0, width, clientHeight};
+  // Size the frame around the controls and centre it over its owner, which
+  // takes no input while the dialog is open.
+  RECT frame = {0, 0, scaled(d, width), scaled(d, clientHeight)};
   AdjustWindowRectEx(&frame, style, FALSE, WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT);
-  int fw = frame.right - frame.left, fh = frame.bottom - frame.top;
-  SetWindowPos(d.window, nullptr, (GetSystemMetrics(SM_CXSCREEN) - fw) / 2, (GetSystemMetrics(SM_CYSCREEN) - fh) / 2,
-               fw, fh, SWP_NOZORDER);
+  placeDialog(d.window, d.owner, frame.right - frame.left, frame.bottom - frame.top);
+  if (d.owner) EnableWindow(d.owner, FALSE);
   ShowWindow(d.window, SW_SHOW);
+  SetForegroundWindow(d.window);
   SetFocus(item(d.window, firstControlId));
 
   // IsDialogMessage gives the keyboard its dialog meaning: Tab, arrows,
@@ -269,5 +342,6 @@ int runConfigDialog(int&, char**&, const std::string& path) {
       DispatchMessageA(&message);
     }
   }
+  if (d.font != GetStockObject(DEFAULT_GUI_FONT)) DeleteObject(d.font);
   return 0;
 }

@@ -34,9 +34,10 @@ FileReadResult readRegularFile(const std::string& path, uint64_t maxBytes, std::
 std::string programFileName(const std::string& windowsName);
 
 // Starts the program at path with workingFolder as its current folder, the
-// caller's environment and no arguments. With wait set, blocks until it
-// ends. False when it could not be started.
-bool startProgram(const std::string& path, const std::string& workingFolder, bool wait);
+// caller's environment and argument as its one argument (none when empty).
+// With wait set, blocks until it ends. False when it could not be started.
+bool startProgram(const std::string& path, const std::string& workingFolder, bool wait,
+                  const std::string& argument = std::string());
 
 // Puts "NAME=value" into the process environment; the text must outlive the
 // process (both putenv and _putenv keep the pointer or a copy of it).
@@ -45,6 +46,14 @@ void putEnvironment(const char* assignment);
 // Refresh rate of the screen the show runs on, in whole frames a second,
 // or 0 when the system does not tell it.
 int displayRefreshRate();
+
+// Covers every monitor but the one the show's full-screen window fills with
+// a black, top-most window without frame or cursor, so no other screen
+// shows the desktop while the show runs; input on a cover counts as input
+// on the show. Called after the display is open; uncoverOtherMonitors
+// removes them before it closes. A single monitor gets no cover.
+void coverOtherMonitors();
+void uncoverOtherMonitors();
 
 // Preview window: a child of the window named by parentHandle covering its
 // client area. paint is called on every expose with a pixel setter. Returns

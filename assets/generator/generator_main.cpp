@@ -2,11 +2,13 @@
 // "calendar.pak" and "preview.ppk" into the folder given on the command
 // line, entirely from code, and refuses to finish if the landscape would
 // let the black background show at 4:3 or 16:9 at any turn of the valley.
+// Given a second path, it writes the programs' icon (.ico) there too.
 #include <chrono>
 #include <cstdio>
 #include <exception>
 #include <string>
 
+#include "app_icon.h"
 #include "main_art.h"
 #include "overlay_art.h"
 #include "pak_writer.h"
@@ -17,8 +19,8 @@ static double secondsSince(std::chrono::steady_clock::time_point t) {
 }
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
+  if (argc != 2 && argc != 3) {
+    std::fprintf(stderr, "usage: %s OUTPUT_FOLDER [ICON_FILE]\n", argv[0]);
     return 2;
   }
   std::string dir = std::string(argv[1]) + "/";
@@ -43,6 +45,7 @@ int main(int argc, char** argv) {
     clock.pak.save(dir + "clock.pak");
     calendar.pak.save(dir + "calendar.pak");
     saveFile(dir + "preview.ppk", renderPreview(mainPak, 215));
+    if (argc == 3) saveFile(argv[2], encodeIco(renderAppIcon(mainPak)));
     std::printf("generator: scena has %d triangles; archives written to %s in %.2f s\n",
                 mainPak.meshes.at("scena").triangleCount(), dir.c_str(), secondsSince(start));
   } catch (const std::exception& e) {

@@ -8,11 +8,9 @@
 
 #include "landscape.h"
 
-static void buildSnowflake(ArtArchive& pak) {
-  Canvas c(-6, -6, 6, 6, 128, 128);
-  const Color rim = rgba(0.45, 0.58, 0.85, 0.38), ice = rgba(0.96, 0.98, 1.0, 0.97);
+void drawSnowCrystal(Canvas& c, const Color& rim, double rimGrow, const Color& ice) {
   for (int pass = 0; pass < 2; ++pass) {
-    double grow = pass == 0 ? 0.28 : 0.0;
+    double grow = pass == 0 ? rimGrow : 0.0;
     const Color& col = pass == 0 ? rim : ice;
     for (int k = 0; k < 6; ++k) {
       double a = k * M_PI / 3, dx = std::sin(a), dy = std::cos(a);
@@ -35,6 +33,11 @@ static void buildSnowflake(ArtArchive& pak) {
     double a = std::fmod(std::atan2(y, x) + 2 * M_PI, M_PI / 3) - M_PI / 6;
     return std::hypot(x, y) * std::cos(a) - 0.45;
   }, rgba(0.7, 0.82, 1.0, 0.9), -1, -1, 1, 1);
+}
+
+static void buildSnowflake(ArtArchive& pak) {
+  Canvas c(-6, -6, 6, 6, 128, 128);
+  drawSnowCrystal(c, rgba(0.45, 0.58, 0.85, 0.38), 0.28, rgba(0.96, 0.98, 1.0, 0.97));
   pak.addCanvasMesh("sn", "flake.png", c);
 }
 

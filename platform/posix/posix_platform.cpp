@@ -101,13 +101,14 @@ std::string programFileName(const std::string& windowsName) {
   return windowsName;
 }
 
-bool startProgram(const std::string& path, const std::string& workingFolder, bool wait) {
+bool startProgram(const std::string& path, const std::string& workingFolder, bool wait, const std::string& argument) {
   // glibc's posix_spawn reports a failed chdir or exec as its result, so a
   // program that cannot be started is told apart from one that ran.
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   if (!workingFolder.empty()) posix_spawn_file_actions_addchdir_np(&actions, workingFolder.c_str());
-  char* argv[] = {const_cast<char*>(path.c_str()), nullptr};
+  char* argv[] = {const_cast<char*>(path.c_str()), argument.empty() ? nullptr : const_cast<char*>(argument.c_str()),
+                  nullptr};
   pid_t pid;
   int rc = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, environ);
   posix_spawn_file_actions_destroy(&actions);
@@ -121,5 +122,9 @@ bool startProgram(const std::string& path, const std::string& workingFolder, boo
 }
 
 void putEnvironment(const char* assignment) { putenv(const_cast<char*>(assignment)); }
+
+// The X11 show fills the screen SDL gives it; nothing more to cover here.
+void coverOtherMonitors() {}
+void uncoverOtherMonitors() {}
 
 }  // namespace platform

@@ -127,12 +127,13 @@ FileReadResult readRegularFile(const std::string& path, uint64_t maxBytes, std::
 
 std::string programFileName(const std::string& windowsName) { return windowsName; }
 
-bool startProgram(const std::string& path, const std::string& workingFolder, bool wait) {
-  // The command line is the quoted path alone. Without one, Windows uses the
-  // bare path, and the started program would take the words after a space
-  // in its folder name for its command line (a folder "My Screensavers"
-  // would start it in the configure mode).
+bool startProgram(const std::string& path, const std::string& workingFolder, bool wait, const std::string& argument) {
+  // The command line starts with the quoted path. Without one, Windows uses
+  // the bare path, and the started program would take the words after a
+  // space in its folder name for its command line (a folder "My
+  // Screensavers" would start it in the configure mode).
   std::string line = "\"" + path + "\"";
+  if (!argument.empty()) line += " " + argument;
   std::vector<char> lineBuf(line.begin(), line.end());
   lineBuf.push_back('\0');
   STARTUPINFOA startup;

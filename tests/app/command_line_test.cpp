@@ -1,7 +1,7 @@
 // Command-line table: each screensaver command line to its run mode.
 #include <gtest/gtest.h>
 
-#include "app/entry.h"
+#include "app/command_line.h"
 #include "app/show_options.h"
 
 TEST(CommandLine, EachWordToItsMode) {
@@ -13,7 +13,8 @@ TEST(CommandLine, EachWordToItsMode) {
   } cases[] = {
       {"/s", RunScreensaver, false, 0},  {"/S", RunScreensaver, false, 0},
       {"-S", RunScreensaver, false, 0},  {"/sc", RunScreensaver, false, 0},
-      {"/c:1234", RunConfigure, false, 0}, {"/C", RunConfigure, false, 0},
+      {"/c:1234", RunConfigure, true, 1234}, {"/C", RunConfigure, false, 0},
+      {"/c:12x", RunConfigure, false, 0},  {"/c:", RunConfigure, false, 0},
       {"/p 1234", RunPreview, true, 1234}, {"/P 1234", RunPreview, true, 1234},
       {"/p:1234", RunShow, false, 0},     {"/a", RunShow, false, 0},
       {"/", RunShow, false, 0},           {"", RunShow, false, 0},
