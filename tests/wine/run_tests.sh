@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# The Windows program under Wine, as Windows would run it: install.cmd into
-# a folder, the screensaver's run modes (/s waits for the show program with
+# The Windows program under Wine, as Windows would run it: the programs'
+# resources, the silent installer into a folder, the screensaver's run modes (/s waits for the show program with
 # SDL_VIDEO_ALLOW_SCREENSAVER=1, /c returns at once, /p paints into a
 # parent window), the show itself with and without the registry value, and
-# config.exe's command line changing what the next show draws.
+# config.exe's command line changing what the next show draws, the settings
+# dialog owned by the window that asks for it, and the silent uninstaller.
 #   run_tests.sh BUILD_WIN
 # Needs WINE, WINEPREFIX (booted) and DISPLAY (a virtual X server, 1024x768)
 # from scripts/test-windows. Every Wine run has a time limit.
@@ -51,16 +52,55 @@ no_show_left() {  # the Unix side of a Wine process may need a moment to go
 }
 settings_file="$C/ProgramData/quorvant_Orvel Kite_cfg"
 
-echo "== install.cmd"
-rm -rf "$C/Orvel Kite Test" "$C/windows/system32/Orvel Kite.scr"
-(cd "$DIST" && w cmd /c install.cmd 'C:\Orvel Kite Test' >"$WORK/install.out" 2>&1)
-check "install.cmd ends with status 0" [ $? -eq 0 ]
-check "install.cmd copies the folder" [ -s "$C/Orvel Kite Test/Orvel Kite.exe" -a -s "$C/Orvel Kite Test/main.pak" \
-  -a -s "$C/Orvel Kite Test/config.exe" -a -s "$C/Orvel Kite Test/preview.ppk" ]
-check "install.cmd puts the screensaver into the system folder" [ -s "$C/windows/system32/Orvel Kite.scr" ]
-w reg query 'HKLM\Software\quorvant\Orvel Kite\Settings' /v Path >"$WORK/reg.out" 2>&1
-check "install.cmd writes Path with its trailing backslash" grep -q 'C:\\Orvel Kite Test\\\s*$' <(tr -d '\r' <"$WORK/reg.out")
+version=$(sed -n 's/^project(OrvelKite VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../../CMakeLists.txt")
 SCR='C:\windows\system32\Orvel Kite.scr'
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Orvel Kite'
+reg_value() {  # reg_value KEY NAME: the value's data, or nothing
+  w reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z_]* *//p"
+}
+
+echo "== the programs' resources"
+for exe in "Orvel Kite.exe" config.exe; do
+  f="$DIST/$exe"
+  info=$(wrestool -x --raw --type=16 "$f" 2>/dev/null | tr -d '\0')
+  check "$exe: version $version of Orvel Kite by quorvant" grep -aq "CompanyNamequorvant.*ProductNameOrvel Kite.*ProductVersion$version" <<<"$info"
+  wrestool -x --type=14 "$f" -o "$WORK/icon.ico" 2>/dev/null
+  sizes=$(icotool -l "$WORK/icon.ico" 2>/dev/null | sed -n 's/.*--width=\([0-9]*\).*/\1/p' | tr '\n' ' ')
+  check "$exe: the icon from 16 to 256 pixels ($sizes)" [ "$sizes" = "16 20 24 32 40 48 64 256 " ]
+done
+# String 1 is the second of the first table block: an empty string 0, then
+# the length 10 and "Orvel Kite" in UTF-16.
+check "the show's string 1 is \"Orvel Kite\"" \
+  [ "$(wrestool -x --raw --type=6 --name=1 "$DIST/Orvel Kite.exe" | head -c 24 | od -An -tx1 | tr -d ' \n')" = \
+    "00000a004f007200760065006c0020004b00690074006500" ]
+check "the show's manifest makes it per-monitor DPI aware" \
+  grep -q '<dpiAwareness[^>]*>PerMonitorV2' <(wrestool -x --raw --type=24 --name=1 "$DIST/Orvel Kite.exe")
+check "config.exe's manifest asks for common controls 6" \
+  grep -q 'Microsoft.Windows.Common-Controls" version="6.0.0.0"' <(wrestool -x --raw --type=24 --name=1 "$DIST/config.exe" | tr -s ' \n' ' ')
+check "both manifests name Windows 10 among the supported systems" \
+  [ "$(for e in "Orvel Kite.exe" config.exe; do wrestool -x --raw --type=24 --name=1 "$DIST/$e"; done |
+      grep -c '8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a')" -eq 2 ]
+
+echo "== the installer, silent"
+rm -rf "$C/Orvel Kite Test" "$C/windows/system32/Orvel Kite.scr"
+# /D= takes the rest of the command line, unquoted even with spaces, which
+# only cmd passes on so.
+setup() { LIMIT=180 w cmd /c "$(winpath "$BUILD/orvel-kite-setup.exe") /S $* /D=C:\Orvel Kite Test"; }
+setup /CURRENT
+check "the installer ends with status 0" [ $? -eq 0 ]
+check "it installs the folder" [ -s "$C/Orvel Kite Test/Orvel Kite.exe" -a -s "$C/Orvel Kite Test/main.pak" \
+  -a -s "$C/Orvel Kite Test/config.exe" -a -s "$C/Orvel Kite Test/preview.ppk" -a -s "$C/Orvel Kite Test/uninstall.exe" ]
+check "it puts the screensaver into the system folder" cmp -s "$C/windows/system32/Orvel Kite.scr" "$DIST/Orvel Kite.exe"
+check "it writes Path with its trailing backslash" \
+  [ "$(reg_value 'HKLM\Software\quorvant\Orvel Kite\Settings' Path)" = 'C:\Orvel Kite Test\' ]
+check "Apps & features lists Orvel Kite by quorvant, version $version" \
+  [ "$(reg_value "$uninstall_key" DisplayName)|$(reg_value "$uninstall_key" Publisher)|$(reg_value "$uninstall_key" DisplayVersion)" = "Orvel Kite|quorvant|$version" ]
+check "with its icon, uninstaller and size" \
+  [ "$(reg_value "$uninstall_key" DisplayIcon)|$(reg_value "$uninstall_key" UninstallString)" = \
+    'C:\Orvel Kite Test\config.exe,0|"C:\Orvel Kite Test\uninstall.exe"' -a \
+    $(($(reg_value "$uninstall_key" EstimatedSize))) -gt 1000 ]
+check "/CURRENT makes it the current screensaver" \
+  [ "$(reg_value 'HKCU\Control Panel\Desktop' SCRNSAVE.EXE)" = 'C:\windows\system32\Orvel Kite.scr' ]
 
 echo "== /s and /c with stand-in programs in a folder whose name has spaces"
 fake="$C/fake kite/My Screensavers"
@@ -86,7 +126,7 @@ w "$SCR" /c:1234
 status=$?
 check "/c ends with status 0" [ "$status" -eq 0 ]
 eventually test -s "$fake/config.exe.started"
-check "/c starts config.exe" grep -qF 'args=[]' "$fake/config.exe.started"
+check "/c:1234 starts config.exe with the owner window" grep -qF 'args=[/c:1234]' "$fake/config.exe.started"
 check "/c returns while config.exe still runs" not grep -q '^ended' "$fake/config.exe.started"
 touch "$fake/config.exe.release"
 eventually grep -q '^ended' "$fake/config.exe.started"
@@ -169,6 +209,22 @@ check "the dialog's OK ends config.exe with status 0" [ $? -eq 0 ]
 w "$C/Orvel Kite Test/config.exe" --show >"$WORK/config.out" 2>&1
 check "the dialog wrote the unticked box" grep -q '^showFps=false' <(tr -d '\r' <"$WORK/config.out")
 
+echo "== /c:HWND from a stand-in Screen Saver Settings window"
+rm -f "$WORK/owner.out"
+LIMIT=90 w "$HELPERS/owner_host.exe" "$SCR" "$(winpath "$WORK/owner.out")"
+seen=$(tr -d '\r' <"$WORK/owner.out" 2>/dev/null)
+seen_value() { sed -n "s/^$1=//p" <<<"$seen"; }
+check "/c:HWND opens the settings dialog" grep -q '^dialog=1$' <<<"$seen"
+check "owned by that window" grep -q '^owned=1$' <<<"$seen"
+check "modal to it" grep -q '^owner_disabled=1$' <<<"$seen"
+dx=$(seen_value centre_dx)
+dy=$(seen_value centre_dy)
+check "centred over it (off by $dx, $dy)" [ "${dx#-}" -le 2 -a "${dy#-}" -le 2 ]
+check "a second /c opens no second dialog" grep -q '^dialogs=1$' <<<"$seen"
+check "and its settings program ends, leaving the first" \
+  [ "$(seen_value config_processes)|$(seen_value same_dialog)" = "1|1" ]
+check "Cancel gives the owner back its input" grep -q '^owner_enabled=1$' <<<"$seen"
+
 echo "== without the registry value, the archives beside the program"
 w reg delete 'HKLM\Software\quorvant' /f >/dev/null 2>&1
 (cd "$C" && LIMIT=180 w "$C/Orvel Kite Test/Orvel Kite.exe") &
@@ -182,12 +238,23 @@ grey=$(mean_grey "$SHOT")
 check "the show finds its archives beside itself (mean grey $grey)" [ "$grey" -gt 60 ]
 check "and ends on Escape with status 0" [ "$status" -eq 0 ]
 
-echo "== uninstall.cmd"
+echo "== the uninstaller, silent"
 reg_path 'C:\Orvel Kite Test\\'
-(cd "$C" && w cmd /c 'C:\Orvel Kite Test\uninstall.cmd' >"$WORK/uninstall.out" 2>&1)
-check "uninstall.cmd removes the screensaver and the folder" \
-  [ ! -e "$C/windows/system32/Orvel Kite.scr" -a ! -e "$C/Orvel Kite Test/Orvel Kite.exe" ]
-check "uninstall.cmd removes the registry key" bash -c "! timeout 30 '$WINE' reg query 'HKLM\\Software\\quorvant\\Orvel Kite' >/dev/null 2>&1"
+uninstall() {  # uninstall [/PURGE]: it runs from a copy and returns at once; Wine's end is the uninstaller's
+  (cd "$C" && w "$C/Orvel Kite Test/uninstall.exe" /S "$@")
+  timeout 120 /usr/lib/wine/wineserver -w
+}
+uninstall
+check "it removes the folder and the screensaver" [ ! -e "$C/Orvel Kite Test" -a ! -e "$C/windows/system32/Orvel Kite.scr" ]
+check "it removes the registry key and the Apps & features entry" \
+  bash -c "! timeout 30 '$WINE' reg query 'HKLM\\Software\\quorvant' >/dev/null 2>&1 &&
+    ! timeout 30 '$WINE' reg query '$uninstall_key' >/dev/null 2>&1"
+check "it no longer names the screensaver as the current one" [ -z "$(reg_value 'HKCU\Control Panel\Desktop' SCRNSAVE.EXE)" ]
+check "it keeps the settings file unless asked" [ -s "$settings_file" ]
+setup
+uninstall /PURGE
+check "/PURGE deletes the settings file too, and nothing is left" \
+  [ ! -e "$settings_file" -a ! -e "$C/Orvel Kite Test" -a ! -e "$C/windows/system32/Orvel Kite.scr" ]
 
 echo "screenshots: $SHOTS/"
 echo "wine: $PASSED passed, $FAILED failed"

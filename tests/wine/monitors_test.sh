@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# Two monitors under Wine: a nested X server (Xephyr) with two 640x480
+# screens side by side under Xinerama, which Wine takes for two monitors
+# once told not to use XRandR (Xvfb cannot do this: its RandR has one output
+# and its Xinerama heads all sit at 0,0). The show fills the first monitor;
+# the second, dark grey before, must be black while the show runs, and a
+# mouse movement over it ends a show that quits on mouse moves.
+#   monitors_test.sh BUILD_WIN
+# Needs WINE, WINEPREFIX (booted) and DISPLAY (the X server Xephyr opens its
+# window on) from scripts/test-windows. Every wait has a time limit.
+set -uo pipefail
+BUILD=$(cd "${1:?build-win folder}" && pwd)
+DIST="$BUILD/dist"
+SHOTS="$BUILD/wine-shots"
+C="$WINEPREFIX/drive_c"
+settings_file="$C/ProgramData/quorvant_Orvel Kite_cfg"
+mkdir -p "$SHOTS"
+PASSED=0
+FAILED=0
+check() {  # check DESCRIPTION COMMAND...
+  local what=$1
+  shift
+  if "$@"; then
+    echo "ok: $what"
+    PASSED=$((PASSED + 1))
+  else
+    echo "FAILED: $what"
+    FAILED=$((FAILED + 1))
+  fi
+}
+w() { timeout "${LIMIT:-60}" "$WINE" "$@"; }
+wine_session_end() { timeout 60 /usr/lib/wine/wineserver -k 2>/dev/null; timeout 60 /usr/lib/wine/wineserver -w 2>/dev/null; }
+grey_of() {  # grey_of SHOT GEOMETRY: mean grey 0..255 of that part
+  convert "$1" -crop "$2" +repage -colorspace Gray -format '%[fx:int(255*mean)]' info:
+}
+first=640x480+0+0
+second=640x480+640+0
+
+# Wine reads the monitors when its session starts: a new one, on the
+# nested server.
+wine_session_end
+fifo=$(mktemp -u)
+mkfifo "$fifo"
+Xephyr -displayfd 3 -screen 640x480 -screen 640x480 +xinerama +extension GLX -nolisten tcp -noreset \
+  3>"$fifo" >/dev/null 2>&1 &
+xephyr=$!
+read -r -t 30 num <"$fifo"
+rm -f "$fifo"
+cleanup() {
+  timeout 30 "$WINE" reg delete 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /f >/dev/null 2>&1
+  rm -f "$settings_file"
+  wine_session_end
+  kill "$xephyr" 2>/dev/null
+  wait "$xephyr" 2>/dev/null
+}
+trap cleanup EXIT
+if [ -z "${num:-}" ]; then
+  echo "FAILED: Xephyr did not start"
+  exit 1
+fi
+export DISPLAY=":$num"
+# A desktop darker than the valley and brighter than black.
+xsetroot -solid '#303030'
+desktop() { local g; g=$(grey_of "$1" $second); [ "$g" -ge 30 -a "$g" -le 70 ]; }
+w reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /t REG_SZ /d N /f >/dev/null 2>&1
+w reg delete 'HKLM\Software\quorvant' /f >/dev/null 2>&1  # the archives beside the program
+w "$DIST/config.exe" --set quitOnMouseMove=1 >/dev/null 2>&1
+# The setting counts from the next session on.
+wine_session_end
+
+import -window root "$SHOTS/monitors-before.png" 2>/dev/null
+check "the second monitor shows the desktop before the show" desktop "$SHOTS/monitors-before.png"
+
+(cd "$DIST" && LIMIT=120 w "$DIST/Orvel Kite.exe") &
+show=$!
+shown=0
+for _ in $(seq 120); do
+  import -window root "$SHOTS/monitors-show.png" 2>/dev/null
+  if [ "$(grey_of "$SHOTS/monitors-show.png" $first)" -gt 100 ]; then shown=1; break; fi
+  sleep 0.5
+done
+check "the show fills the first monitor with the valley" [ "$shown" -eq 1 ]
+g=$(grey_of "$SHOTS/monitors-show.png" $second)
+check "the second monitor is black while the show runs (mean grey $g)" [ "$g" -le 2 ]
+
+# Mouse movements over the second monitor until the show ends (it takes
+# them only after its first three seconds).
+for i in $(seq 60); do
+  kill -0 "$show" 2>/dev/null || break
+  xdotool mousemove $((900 + i % 2 * 40)) 240
+  sleep 0.5
+done
+ended=0
+kill -0 "$show" 2>/dev/null || ended=1
+check "a mouse movement over the second monitor ends the show" [ "$ended" -eq 1 ]
+timeout 30 tail --pid=$show -f /dev/null
+wait $show
+check "with status 0" [ $? -eq 0 ]
+import -window root "$SHOTS/monitors-after.png" 2>/dev/null
+check "the cover goes with the show" desktop "$SHOTS/monitors-after.png"
+
+echo "screenshots: $SHOTS/monitors-*.png"
+echo "wine monitors: $PASSED passed, $FAILED failed"
+[ "$FAILED" -eq 0 ]
