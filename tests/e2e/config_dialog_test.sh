@@ -122,10 +122,12 @@ cp "$SHOW" "$APP/"
 cat >"$APP/config" <<'STANDIN'
 #!/bin/sh
 while [ ! -e "$RELEASE" ]; do sleep 0.05; done
-echo "$(pwd) args=$#" >"$RECORD"
+echo "$(pwd) args=$#${1:+ $1}" >"$RECORD"
 STANDIN
 chmod +x "$APP/config"
 recorded() { [ -s "$RECORD" ]; }
+# An owner window given as /c:HANDLE is passed on, for the dialog to belong
+# to it.
 for word in /c /C:1234 -c; do
   export RECORD="$WORK/record" RELEASE="$WORK/release"
   rm -f "$RECORD" "$RELEASE"
@@ -134,7 +136,9 @@ for word in /c /C:1234 -c; do
   check "\"$word\" returns 0 while config still runs" [ "$status" = 0 -a ! -e "$RECORD" ]
   touch "$RELEASE"
   eventually recorded
-  check "\"$word\" ran config in the install folder without arguments" [ "$(cat "$RECORD" 2>/dev/null)" = "$APP args=0" ]
+  want="$APP args=0"
+  [ "$word" = /C:1234 ] && want="$APP args=1 /c:1234"
+  check "\"$word\" ran config in the install folder with ${want#* }" [ "$(cat "$RECORD" 2>/dev/null)" = "$want" ]
 done
 # With the real settings program the dialog comes up.
 cp "$CONFIG" "$APP/config"

@@ -15,24 +15,8 @@ SHOTS="$BUILD/wine-shots"
 C="$WINEPREFIX/drive_c"
 settings_file="$C/ProgramData/quorvant_Orvel Kite_cfg"
 mkdir -p "$SHOTS"
-PASSED=0
-FAILED=0
-check() {  # check DESCRIPTION COMMAND...
-  local what=$1
-  shift
-  if "$@"; then
-    echo "ok: $what"
-    PASSED=$((PASSED + 1))
-  else
-    echo "FAILED: $what"
-    FAILED=$((FAILED + 1))
-  fi
-}
-w() { timeout "${LIMIT:-60}" "$WINE" "$@"; }
+source "$(dirname "$0")/checks.sh"
 wine_session_end() { timeout 60 /usr/lib/wine/wineserver -k 2>/dev/null; timeout 60 /usr/lib/wine/wineserver -w 2>/dev/null; }
-grey_of() {  # grey_of SHOT GEOMETRY: mean grey 0..255 of that part
-  convert "$1" -crop "$2" +repage -colorspace Gray -format '%[fx:int(255*mean)]' info:
-}
 first=640x480+0+0
 second=640x480+640+0
 
@@ -61,7 +45,7 @@ fi
 export DISPLAY=":$num"
 # A desktop darker than the valley and brighter than black.
 xsetroot -solid '#303030'
-desktop() { local g; g=$(grey_of "$1" $second); [ "$g" -ge 30 -a "$g" -le 70 ]; }
+desktop() { local g; g=$(mean_grey "$1" $second); [ "$g" -ge 30 -a "$g" -le 70 ]; }
 w reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /t REG_SZ /d N /f >/dev/null 2>&1
 w reg delete 'HKLM\Software\quorvant' /f >/dev/null 2>&1  # the archives beside the program
 w "$DIST/config.exe" --set quitOnMouseMove=1 >/dev/null 2>&1
@@ -76,11 +60,11 @@ show=$!
 shown=0
 for _ in $(seq 120); do
   import -window root "$SHOTS/monitors-show.png" 2>/dev/null
-  if [ "$(grey_of "$SHOTS/monitors-show.png" $first)" -gt 100 ]; then shown=1; break; fi
+  if [ "$(mean_grey "$SHOTS/monitors-show.png" $first)" -gt 100 ]; then shown=1; break; fi
   sleep 0.5
 done
 check "the show fills the first monitor with the valley" [ "$shown" -eq 1 ]
-g=$(grey_of "$SHOTS/monitors-show.png" $second)
+g=$(mean_grey "$SHOTS/monitors-show.png" $second)
 check "the second monitor is black while the show runs (mean grey $g)" [ "$g" -le 2 ]
 
 # Mouse movements over the second monitor until the show ends (it takes

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # The Windows program under Wine, as Windows would run it: the programs'
-# resources, the silent installer into a folder, the screensaver's run modes (/s waits for the show program with
-# SDL_VIDEO_ALLOW_SCREENSAVER=1, /c returns at once, /p paints into a
-# parent window), the show itself with and without the registry value, and
-# config.exe's command line changing what the next show draws, the settings
-# dialog owned by the window that asks for it, and the silent uninstaller.
+# resources, the silent installer into a folder, the screensaver's run
+# modes (/s waits for the show program with SDL_VIDEO_ALLOW_SCREENSAVER=1,
+# /c returns at once, /p paints into a parent window), the show itself with
+# and without the registry value, config.exe's command line changing what
+# the next show draws, the settings dialog owned by the window that asks for
+# it, and the silent uninstaller.
 #   run_tests.sh BUILD_WIN
 # Needs WINE, WINEPREFIX (booted) and DISPLAY (a virtual X server, 1024x768)
 # from scripts/test-windows. Every Wine run has a time limit.
@@ -16,33 +17,11 @@ SHOTS="$BUILD/wine-shots"
 WORK=$(mktemp -d /tmp/orvel-wine.XXXXXX)
 C="$WINEPREFIX/drive_c"
 mkdir -p "$SHOTS"
-PASSED=0
-FAILED=0
 trap 'rm -rf "$WORK"' EXIT
 
-check() {  # check DESCRIPTION COMMAND...
-  local what=$1
-  shift
-  if "$@"; then
-    echo "ok: $what"
-    PASSED=$((PASSED + 1))
-  else
-    echo "FAILED: $what"
-    FAILED=$((FAILED + 1))
-  fi
-}
-w() { timeout "${LIMIT:-60}" "$WINE" "$@"; }
-not() { ! "$@"; }
-eventually() {  # eventually COMMAND...: polls until it holds; false after two minutes
-  local deadline=$((SECONDS + 120))
-  until "$@"; do
-    [ "$SECONDS" -ge "$deadline" ] && return 1
-    sleep 0.1
-  done
-}
+source "$(dirname "$0")/checks.sh"
 winpath() { "$WINE" winepath -w "$1" 2>/dev/null; }
 reg_path() { w reg add 'HKLM\Software\quorvant\Orvel Kite\Settings' /v Path /t REG_SZ /d "$1" /f >/dev/null 2>&1; }
-mean_grey() { convert "$1" ${2:+-crop "$2" +repage} -colorspace Gray -format '%[fx:int(255*mean)]' info:; }
 shot() { import -window root "$SHOTS/$1.png" 2>/dev/null; echo "$SHOTS/$1.png"; }
 no_show_left() {  # the Unix side of a Wine process may need a moment to go
   local i
@@ -99,6 +78,7 @@ check "with its icon, uninstaller and size" \
   [ "$(reg_value "$uninstall_key" DisplayIcon)|$(reg_value "$uninstall_key" UninstallString)" = \
     'C:\Orvel Kite Test\config.exe,0|"C:\Orvel Kite Test\uninstall.exe"' -a \
     $(($(reg_value "$uninstall_key" EstimatedSize))) -gt 1000 ]
+check "Wine's Add/Remove Programs lists it" grep -qx 'Orvel Kite|||Orvel Kite' <(w uninstaller --list | tr -d '\r')
 check "/CURRENT makes it the current screensaver" \
   [ "$(reg_value 'HKCU\Control Panel\Desktop' SCRNSAVE.EXE)" = 'C:\windows\system32\Orvel Kite.scr' ]
 
