@@ -79,8 +79,9 @@ check "with its icon, uninstaller and size" \
     'C:\Orvel Kite Test\config.exe,0|"C:\Orvel Kite Test\uninstall.exe"' -a \
     $(($(reg_value "$uninstall_key" EstimatedSize))) -gt 1000 ]
 check "Wine's Add/Remove Programs lists it" grep -qx 'Orvel Kite|||Orvel Kite' <(w uninstaller --list | tr -d '\r')
-check "/CURRENT makes it the current screensaver" \
-  [ "$(reg_value 'HKCU\Control Panel\Desktop' SCRNSAVE.EXE)" = 'C:\windows\system32\Orvel Kite.scr' ]
+current=$(reg_value 'HKCU\Control Panel\Desktop' SCRNSAVE.EXE)
+check "/CURRENT makes it the current screensaver ($current)" \
+  [ -n "$current" -a "$(w winepath -u "$current" 2>/dev/null)" -ef "$C/windows/system32/Orvel Kite.scr" ]
 
 echo "== /s and /c with stand-in programs in a folder whose name has spaces"
 fake="$C/fake kite/My Screensavers"

@@ -88,8 +88,11 @@ Function .onInit
 FunctionEnd
 
 Function MakeCurrent
-  ; The screensaver of the user who runs the setup, and the system told at once.
-  WriteRegStr HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" "$SYSDIR\${PRODUCT}.scr"
+  ; The screensaver of the user who runs the setup, and the system told at
+  ; once. Its path is stored in its short form, as Screen Saver Settings
+  ; does, since what starts it may not quote a path with spaces.
+  GetFullPathName /SHORT $0 "$SYSDIR\${PRODUCT}.scr"
+  WriteRegStr HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" $0
   WriteRegStr HKCU "${DESKTOP_KEY}" "ScreenSaveActive" "1"
   System::Call 'user32::SystemParametersInfoW(i ${SPI_SETSCREENSAVEACTIVE}, i 1, p 0, i ${SPIF_UPDATE_AND_SEND})'
 FunctionEnd
@@ -135,10 +138,12 @@ SectionEnd
 Section "un.Orvel Kite" UnProgram
   SectionIn RO
   SetRegView 64
-  Delete "$SYSDIR\${PRODUCT}.scr"
   ; Windows would otherwise keep a screensaver that is no longer there.
   ReadRegStr $0 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
+  GetFullPathName /SHORT $1 "$SYSDIR\${PRODUCT}.scr"
+  Delete "$SYSDIR\${PRODUCT}.scr"
   ${If} $0 == "$SYSDIR\${PRODUCT}.scr"
+  ${OrIf} $0 == $1
     DeleteRegValue HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
     System::Call 'user32::SystemParametersInfoW(i ${SPI_SETSCREENSAVEACTIVE}, i 0, p 0, i ${SPIF_UPDATE_AND_SEND})'
   ${EndIf}
