@@ -100,7 +100,7 @@ void updateAvailability(const Dialog& d) {
   }
 }
 
-// Layout, in pixels at the default GUI font.
+// Layout, in pixels at 96 DPI; add() scales it to the screen's.
 const int margin = 14, rowHeight = 24, listRowHeight = 30, indent = 18, columnA = 110, columnB = 210, width = 360;
 
 int scaled(const Dialog& d, int pixels) { return MulDiv(pixels, d.dpi, 96); }
