@@ -6,11 +6,10 @@
 #include "archive/archive.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <new>
 
+#include "app/broken_install.h"
 #include "archive/archive_parser.h"
 #include "platform/platform.h"
 
@@ -30,7 +29,7 @@ Archive::Archive(const std::string& fileName) {
   // Anything but a regular file (a folder, a device, a FIFO that would
   // block the read for ever) is an archive that cannot be opened.
   std::string file, problem;
-  if (platform::readRegularFile(fileName, maxArchiveBytes, file, problem) != platform::FileRead) std::exit(1);
+  if (platform::readRegularFile(fileName, maxArchiveBytes, file, problem) != platform::FileRead) exitBrokenInstall("");
   const uint8_t* bytes = reinterpret_cast<const uint8_t*>(file.data());
 
   std::vector<ArchiveRecordInfo> records;
@@ -38,10 +37,7 @@ Archive::Archive(const std::string& fileName) {
   size_t errorOffset = 0;
   if (!parseArchive(bytes, file.size(), &records, &error, &errorOffset)) {
     std::string().swap(file);  // nothing may be left behind for the leak checker at exit
-    const std::string line =
-        fileName + ": malformed archive at byte " + std::to_string(errorOffset) + ": " + error + "\n";
-    std::fputs(line.c_str(), stderr);
-    std::exit(1);
+    exitBrokenInstall(fileName + ": malformed archive at byte " + std::to_string(errorOffset) + ": " + error);
   }
 
   this->fileName = fileName;
@@ -56,7 +52,7 @@ Archive::Archive(const std::string& fileName) {
     if (!buffer) {
       std::string().swap(file);
       freeEntries(&entries);
-      std::exit(1);
+      exitBrokenInstall("");
     }
     std::memcpy(buffer, bytes + r.dataOffset, r.size);
     entries.push_back(ArchiveEntry{buffer, r.size});

@@ -5,35 +5,24 @@
 // malformed entry means a broken install: it is reported on one line naming
 // the archive and the entry, and the program ends with status 1 rather than
 // draw from memory outside the entry.
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
+#include "app/broken_install.h"
 #include "app/globals.h"
 #include "archive/archive_cache.h"
 #include "scene/mesh.h"
 #include "scene/mesh_entry.h"
 #include "scene/scene_node.h"
 
-namespace {
-
-[[noreturn]] void brokenInstall(const char* archiveName, const std::string& what) {
-  std::fprintf(stderr, "%s: %s\n", archiveName, what.c_str());
-  std::fflush(stderr);
-  std::exit(1);
-}
-
-}  // namespace
-
 void SceneNode::loadMeshes(const char* archiveName, const char* entryName) {
   archiveRefs.push_back(archiveName);
   const ArchiveEntry entry = archiveCache.entry(archiveName, entryName);
   if (!entry.data)
-    brokenInstall(archiveName, std::string("no mesh entry \"") + entryName + "\"");
+    exitBrokenInstall(std::string(archiveName) + ": no mesh entry \"" + entryName + "\"");
   std::string error;
   std::vector<MeshRecordInfo> records;
   if (!parseMeshEntry(entry.data, entry.size, &records, &error))
-    brokenInstall(archiveName, std::string("malformed mesh entry \"") + entryName + "\": " + error);
+    exitBrokenInstall(std::string(archiveName) + ": malformed mesh entry \"" + entryName + "\": " + error);
 
   for (const MeshRecordInfo& record : records) {
     Mesh* mesh = new Mesh;
