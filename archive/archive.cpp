@@ -41,9 +41,7 @@ Archive::Archive(const std::string& fileName) {
   }
 
   this->fileName = fileName;
-  textures.assign(records.size(), 0);
   brokenImages.assign(records.size(), false);
-  textureRefs.assign(records.size(), 0);
   names.reserve(records.size());
   entries.reserve(records.size());
   for (const ArchiveRecordInfo& r : records) {

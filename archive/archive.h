@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "archive/counted_table.h"
+
 struct ArchiveEntry {
   const uint8_t* data;
   uint32_t size;
@@ -24,8 +26,8 @@ class Archive {
   uint32_t acquireTexture(const std::string& name);
   void releaseTexture(uint32_t textureName);
 
-  std::vector<uint32_t> textures;
-  std::vector<int32_t> textureRefs;
+  // GL textures of image entries, by entry name, while they have users.
+  CountedTable<uint32_t> textures;
   std::vector<ArchiveEntry> entries;
   std::vector<std::string> names;
   // Entries that did not decode as images: tried once, reported once.

@@ -7,26 +7,20 @@ ArchiveCache::ArchiveCache() : basePath("0") {}
 // Archives still held at exit are freed; their GL textures are left alone,
 // since the GL context is gone by then.
 ArchiveCache::~ArchiveCache() {
-  for (Archive* a : archives) delete a;
+  for (Archive* a : archives.objects) delete a;
 }
 
 void ArchiveCache::setBasePath(const char* path) { basePath = path; }
 
 Archive* ArchiveCache::open(const char* archiveName) {
-  for (size_t i = 0; i < names.size(); ++i) {
-    if (names[i] == archiveName) {
-      ++refs[i];
-      return archives[i];
-    }
-  }
+  const int held = archives.acquire(archiveName);
+  if (held >= 0) return archives.objects[held];
   // A base path starting with '0' means "none": the name is relative to the
   // working folder. Otherwise the path is glued on as it stands.
   const std::string fileName = (!basePath.empty() && basePath[0] == '0') ? std::string(archiveName)
                                                                           : basePath + archiveName;
   Archive* archive = new Archive(fileName);
-  archives.push_back(archive);
-  names.push_back(archiveName);
-  refs.push_back(1);
+  archives.add(archiveName, archive);
   return archive;
 }
 
@@ -39,28 +33,18 @@ uint32_t ArchiveCache::acquireTexture(const char* archiveName, const char* entry
 }
 
 void ArchiveCache::releaseTexture(const char* archiveName, uint32_t textureName) {
-  for (size_t i = 0; i < names.size(); ++i) {
-    if (names[i] == archiveName) {
-      archives[i]->releaseTexture(textureName);
-      drop(i);
-      return;
-    }
-  }
+  const int row = archives.find(archiveName);
+  if (row < 0) return;
+  archives.objects[row]->releaseTexture(textureName);
+  drop(row);
 }
 
 void ArchiveCache::release(const char* archiveName) {
-  for (size_t i = 0; i < names.size(); ++i) {
-    if (names[i] == archiveName) {
-      drop(i);
-      return;
-    }
-  }
+  const int row = archives.find(archiveName);
+  if (row >= 0) drop(row);
 }
 
-void ArchiveCache::drop(size_t index) {
-  if (--refs[index] > 0) return;
-  delete archives[index];
-  archives.erase(archives.begin() + index);
-  names.erase(names.begin() + index);
-  refs.erase(refs.begin() + index);
+void ArchiveCache::drop(size_t row) {
+  Archive* last = nullptr;
+  if (archives.drop(row, &last)) delete last;
 }

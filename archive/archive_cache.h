@@ -5,9 +5,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "archive/archive.h"
+#include "archive/counted_table.h"
 
 class ArchiveCache {
  public:
@@ -25,11 +25,10 @@ class ArchiveCache {
   void release(const char* archiveName);
 
   std::string basePath;
-  std::vector<Archive*> archives;
-  std::vector<std::string> names;
-  std::vector<int32_t> refs;
+  // Keyed by the name asked for, not the path read.
+  CountedTable<Archive*> archives;
 
  private:
-  // Drops one reference of the archive at index; destroys it at 0.
-  void drop(size_t index);
+  // One user fewer for the archive in row; the last one destroys it.
+  void drop(size_t row);
 };

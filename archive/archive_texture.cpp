@@ -35,37 +35,33 @@ uint32_t makeEntryTexture(const ArchiveEntry& entry, std::string* error) {
 }
 
 uint32_t Archive::acquireTexture(const std::string& name) {
+  const int held = textures.acquire(name);
+  if (held >= 0) return textures.objects[held];
   for (size_t i = 0; i < names.size(); ++i) {
     if (names[i] != name) continue;
-    if (textures[i] == 0) {
-      // An entry that is not an image makes no texture and counts no user:
-      // the caller draws untextured and gives back 0, which changes nothing.
-      // It is tried and reported once, however many meshes name it.
-      if (brokenImages[i]) return 0;
-      std::string error;
-      textures[i] = makeEntryTexture(entries[i], &error);
-      if (textures[i] == 0) {
-        brokenImages[i] = true;
-        const std::string line = printable(fileName + ": image \"" + name + "\" not used: " + error) + "\n";
-        std::fputs(line.c_str(), stderr);
-        return 0;
-      }
+    // An entry that is not an image makes no texture and counts no user:
+    // the caller draws untextured and gives back 0, which changes nothing.
+    // It is tried and reported once, however many meshes name it.
+    if (brokenImages[i]) return 0;
+    std::string error;
+    const uint32_t texture = makeEntryTexture(entries[i], &error);
+    if (texture == 0) {
+      brokenImages[i] = true;
+      const std::string line = printable(fileName + ": image \"" + name + "\" not used: " + error) + "\n";
+      std::fputs(line.c_str(), stderr);
+      return 0;
     }
-    ++textureRefs[i];
-    return textures[i];
+    textures.add(name, texture);
+    return texture;
   }
   return 0;
 }
 
+// Name 0 ("no texture") and names this archive never made are in no row.
 void Archive::releaseTexture(uint32_t textureName) {
-  // Name 0 means "no texture" and must not touch entries that have none.
-  if (textureName == 0) return;
-  for (size_t i = 0; i < textures.size(); ++i) {
-    if (textures[i] != textureName) continue;
-    if (--textureRefs[i] == 0) {
-      GLuint name = textureName;
-      glDeleteTextures(1, &name);
-      textures[i] = 0;
-    }
-  }
+  const int row = textures.findObject(textureName);
+  uint32_t last = 0;
+  if (row < 0 || !textures.drop(row, &last)) return;
+  GLuint name = last;
+  glDeleteTextures(1, &name);
 }

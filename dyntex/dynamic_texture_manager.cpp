@@ -18,16 +18,12 @@ static void freeFireState(void* state) { delete static_cast<FireState*>(state); 
 DynamicTextureManager::DynamicTextureManager() {}
 
 DynamicTextureManager::~DynamicTextureManager() {
-  for (DynamicTexture* texture : textures) delete texture;
+  for (DynamicTexture* texture : textures.objects) delete texture;
 }
 
 uint32_t DynamicTextureManager::acquire(const std::string& name) {
-  for (size_t i = 0; i < names.size(); ++i) {
-    if (names[i] == name) {
-      ++refCounts[i];
-      return textures[i]->glName;
-    }
-  }
+  const int held = textures.acquire(name);
+  if (held >= 0) return textures.objects[held]->glName;
 
   DynamicTextureName parsed;
   if (!parseDynamicTextureName(name, &parsed)) return 0;
@@ -43,27 +39,20 @@ uint32_t DynamicTextureManager::acquire(const std::string& name) {
     FireState* fire = new FireState(parsed.width, parsed.height);
     texture = new DynamicTexture(fireGenerator, fire, freeFireState, parsed.width, parsed.height);
   }
-  names.push_back(name);
-  textures.push_back(texture);
-  refCounts.push_back(1);
+  textures.add(name, texture);
   return texture->glName;
 }
 
 void DynamicTextureManager::release(const std::string& name) {
-  for (size_t i = 0; i < names.size(); ++i) {
-    if (names[i] != name) continue;
-    if (--refCounts[i] > 0) return;
-    GLuint glName = textures[i]->glName;
-    glDeleteTextures(1, &glName);
-    delete textures[i];
-    textures.erase(textures.begin() + i);
-    names.erase(names.begin() + i);
-    refCounts.erase(refCounts.begin() + i);
-    return;
-  }
+  const int row = textures.find(name);
+  DynamicTexture* last = nullptr;
+  if (row < 0 || !textures.drop(row, &last)) return;
+  GLuint glName = last->glName;
+  glDeleteTextures(1, &glName);
+  delete last;
 }
 
 void DynamicTextureManager::updateAll() {
   const int32_t tick = static_cast<int32_t>(frameTick);
-  for (DynamicTexture* texture : textures) texture->update(tick);
+  for (DynamicTexture* texture : textures.objects) texture->update(tick);
 }

@@ -5,8 +5,8 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
+#include "archive/counted_table.h"
 #include "dyntex/dynamic_texture.h"
 
 class DynamicTextureManager {
@@ -27,8 +27,5 @@ class DynamicTextureManager {
   // Regenerates and uploads every texture for the current frameTick.
   void updateAll();
 
-  // Parallel arrays: index i describes one texture.
-  std::vector<DynamicTexture*> textures;
-  std::vector<std::string> names;
-  std::vector<int32_t> refCounts;
+  CountedTable<DynamicTexture*> textures;
 };

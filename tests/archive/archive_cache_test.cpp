@@ -63,7 +63,7 @@ TEST_F(ArchiveCacheTest, BasePathIsGluedOnAsItStands) {
   put("dirmain.pak", "glued");
   cache.setBasePath((dir.path() + "/").c_str());
   EXPECT_EQ(text(cache.entry("main.pak", "e")), "inside");
-  EXPECT_EQ(cache.names, (std::vector<std::string>{"main.pak"}));  // the requested name, not the path
+  EXPECT_EQ(cache.archives.names, (std::vector<std::string>{"main.pak"}));  // the requested name, not the path
   cache.release("main.pak");
 
   cache.setBasePath((dir.path() + "/dir").c_str());
@@ -77,19 +77,19 @@ TEST_F(ArchiveCacheTest, CountsUsersAndReadsAgainAfterTheLast) {
   const ArchiveEntry first = cache.entry("main.pak", "e");
   const ArchiveEntry second = cache.entry("main.pak", "e");
   EXPECT_EQ(first.data, second.data);
-  ASSERT_EQ(cache.refs, (std::vector<int32_t>{2}));
+  ASSERT_EQ(cache.archives.counts, (std::vector<int32_t>{2}));
   EXPECT_EQ(cache.entry("main.pak", "absent").data, nullptr);  // still counts
-  EXPECT_EQ(cache.refs[0], 3);
+  EXPECT_EQ(cache.archives.counts[0], 3);
   cache.release("main.pak");
   cache.release("main.pak");
-  ASSERT_EQ(cache.refs, (std::vector<int32_t>{1}));
+  ASSERT_EQ(cache.archives.counts, (std::vector<int32_t>{1}));
   EXPECT_EQ(text(first), "old");  // still alive while counted
 
   put("main.pak", "new");  // open archives keep what they read
   EXPECT_EQ(text(cache.entry("main.pak", "e")), "old");
   cache.release("main.pak");
   cache.release("main.pak");
-  EXPECT_TRUE(cache.archives.empty() && cache.names.empty() && cache.refs.empty());
+  EXPECT_TRUE(cache.archives.empty() && cache.archives.objects.empty() && cache.archives.counts.empty());
   EXPECT_EQ(text(cache.entry("main.pak", "e")), "new");  // read from disk again
   cache.release("main.pak");
 }
@@ -101,7 +101,7 @@ TEST_F(ArchiveCacheTest, ReleasingWhatIsNotOpenIsIgnored) {
   cache.releaseTexture("other.pak", 5);
   cache.entry("main.pak", "e");
   cache.release("MAIN.PAK");
-  EXPECT_EQ(cache.refs, (std::vector<int32_t>{1}));
+  EXPECT_EQ(cache.archives.counts, (std::vector<int32_t>{1}));
   cache.release("main.pak");
 }
 
@@ -112,8 +112,8 @@ TEST_F(ArchiveCacheTest, NamesDifferingInCaseAreTwoArchives) {
   Archive* lower = cache.open("main.pak");
   Archive* upper = cache.open("MAIN.PAK");
   EXPECT_NE(lower, upper);
-  EXPECT_EQ(cache.names, (std::vector<std::string>{"main.pak", "MAIN.PAK"}));
-  EXPECT_EQ(cache.refs, (std::vector<int32_t>{1, 1}));
+  EXPECT_EQ(cache.archives.names, (std::vector<std::string>{"main.pak", "MAIN.PAK"}));
+  EXPECT_EQ(cache.archives.counts, (std::vector<int32_t>{1, 1}));
   EXPECT_EQ(text(upper->entry("e")), "upper");
 }
 
@@ -124,15 +124,15 @@ TEST_F(ArchiveCacheTest, TextureOpensAndClosesTheArchive) {
   cache.setBasePath((dir.path() + "/").c_str());
   const uint32_t texture = cache.acquireTexture("main.pak", "grey.png");
   ASSERT_NE(texture, 0u);
-  ASSERT_EQ(cache.refs, (std::vector<int32_t>{1}));
-  EXPECT_EQ(cache.archives[0]->textureRefs[0], 1);
+  ASSERT_EQ(cache.archives.counts, (std::vector<int32_t>{1}));
+  EXPECT_EQ(cache.archives.objects[0]->textures.counts[0], 1);
   cache.releaseTexture("main.pak", texture);
   EXPECT_TRUE(cache.archives.empty());
   EXPECT_FALSE(glrec::textureExists(texture));
 
   // A missing image still holds the archive until its 0 is given back.
   EXPECT_EQ(cache.acquireTexture("main.pak", "absent.png"), 0u);
-  EXPECT_EQ(cache.refs, (std::vector<int32_t>{1}));
+  EXPECT_EQ(cache.archives.counts, (std::vector<int32_t>{1}));
   cache.releaseTexture("main.pak", 0);
   EXPECT_TRUE(cache.archives.empty());
   EXPECT_EQ(glrec::genCount(), 1);

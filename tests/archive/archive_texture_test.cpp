@@ -36,8 +36,8 @@ TEST_F(ArchiveTextureTest, MakesTheTextureWithTheseCallsAndLeavesItBound) {
   };
   EXPECT_EQ(glrec::calls(), expected) << glrec::dump();
   EXPECT_EQ(glrec::boundTexture(), texture);
-  EXPECT_EQ(a.textures[0], texture);
-  EXPECT_EQ(a.textureRefs[0], 1);
+  EXPECT_EQ(a.textures.objects, (std::vector<uint32_t>{texture}));
+  EXPECT_EQ(a.textures.counts, (std::vector<int32_t>{1}));
 }
 
 TEST_F(ArchiveTextureTest, UsersShareOneTextureUntilTheLastLetsGo) {
@@ -46,15 +46,15 @@ TEST_F(ArchiveTextureTest, UsersShareOneTextureUntilTheLastLetsGo) {
   const uint32_t t2 = a.acquireTexture("img");
   EXPECT_EQ(t1, t2);
   EXPECT_EQ(glrec::genCount(), 1);
-  EXPECT_EQ(a.textureRefs, (std::vector<int32_t>{0, 2}));
+  EXPECT_EQ(a.textures.names, (std::vector<std::string>{"img"}));
+  EXPECT_EQ(a.textures.counts, (std::vector<int32_t>{2}));
   a.releaseTexture(t1);
   EXPECT_TRUE(glrec::textureExists(t1));
   EXPECT_EQ(glrec::count("glDeleteTextures(1," + std::to_string(t1) + ")"), 0);
   a.releaseTexture(t1);
   EXPECT_FALSE(glrec::textureExists(t1));
   EXPECT_EQ(glrec::count("glDeleteTextures(1," + std::to_string(t1) + ")"), 1);
-  EXPECT_EQ(a.textures, (std::vector<uint32_t>{0, 0}));
-  EXPECT_EQ(a.textureRefs, (std::vector<int32_t>{0, 0}));
+  EXPECT_TRUE(a.textures.empty());
 
   // Made again after deletion: decoded again, a valid texture.
   glrec::clearCalls();
@@ -80,19 +80,19 @@ TEST_F(ArchiveTextureTest, ReleasingNameZeroChangesNoCount) {
   const uint32_t t = a.acquireTexture("img");
   a.releaseTexture(0);
   a.releaseTexture(0);
-  EXPECT_EQ(a.textureRefs, (std::vector<int32_t>{1, 0}));
-  EXPECT_EQ(a.textures, (std::vector<uint32_t>{t, 0}));
+  EXPECT_EQ(a.textures.counts, (std::vector<int32_t>{1}));
+  EXPECT_EQ(a.textures.objects, (std::vector<uint32_t>{t}));
   EXPECT_TRUE(glrec::callsStartingWith("glDeleteTextures").empty());
   a.releaseTexture(t + 100);  // a name this archive never made
-  EXPECT_EQ(a.textureRefs, (std::vector<int32_t>{1, 0}));
+  EXPECT_EQ(a.textures.counts, (std::vector<int32_t>{1}));
 }
 
 TEST_F(ArchiveTextureTest, DuplicateNamesShareTheFirstEntry) {
   Archive a(write(ArchiveWriter().add("img", rgbaPng()).add("img", rgbaPng())));
   const uint32_t t = a.acquireTexture("img");
   EXPECT_EQ(a.acquireTexture("img"), t);
-  EXPECT_EQ(a.textureRefs, (std::vector<int32_t>{2, 0}));
-  EXPECT_EQ(a.textures, (std::vector<uint32_t>{t, 0}));
+  EXPECT_EQ(a.textures.counts, (std::vector<int32_t>{2}));
+  EXPECT_EQ(a.textures.objects, (std::vector<uint32_t>{t}));
 }
 
 }  // namespace

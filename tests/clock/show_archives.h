@@ -81,10 +81,6 @@ class Folder {
 };
 
 // True while archiveCache holds the archive open.
-inline bool isOpen(const char* archive) {
-  for (const std::string& n : archiveCache.names)
-    if (n == archive) return true;
-  return false;
-}
+inline bool isOpen(const char* archive) { return archiveCache.archives.find(archive) >= 0; }
 
 }  // namespace showarchives

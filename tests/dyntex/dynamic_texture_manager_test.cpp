@@ -24,11 +24,7 @@ class DynamicTextureManagerTest : public ::testing::Test {
   }
   void TearDown() override { resetProcessState(); }
 
-  int indexOf(const std::string& name) const {
-    for (size_t i = 0; i < manager.names.size(); ++i)
-      if (manager.names[i] == name) return static_cast<int>(i);
-    return -1;
-  }
+  int indexOf(const std::string& name) const { return manager.textures.find(name); }
 
   DynamicTextureManager manager;
 };
@@ -61,26 +57,26 @@ TEST_F(DynamicTextureManagerTest, CreationMakesOneTextureWithItsParameters) {
   };
   EXPECT_EQ(glrec::calls(), expected) << glrec::dump();
   EXPECT_EQ(glrec::boundTexture(), name);
-  ASSERT_EQ(manager.textures.size(), 1u);
-  const DynamicTexture* texture = manager.textures[0];
+  ASSERT_EQ(manager.textures.objects.size(), 1u);
+  const DynamicTexture* texture = manager.textures.objects[0];
   EXPECT_EQ(texture->width, 32);
   EXPECT_EQ(texture->height, 16);
   EXPECT_EQ(texture->byteSize, 32u * 16u * 4u);
   EXPECT_EQ(texture->glName, name);
-  EXPECT_EQ(manager.refCounts[0], 1);
+  EXPECT_EQ(manager.textures.counts[0], 1);
 }
 
 // The first upload already holds a generated image: no uninitialised memory.
 TEST_F(DynamicTextureManagerTest, FirstUploadHoldsTheImageOfTheCurrentTick) {
   frameTick = 4321;
   manager.acquire("_#Plasma32x32,40,90,160");
-  ASSERT_EQ(manager.textures.size(), 1u);
-  EXPECT_TRUE(samePixels(manager.textures[0], plasmaImage(4321, 32, 32, 40, 90, 160)));
+  ASSERT_EQ(manager.textures.objects.size(), 1u);
+  EXPECT_TRUE(samePixels(manager.textures.objects[0], plasmaImage(4321, 32, 32, 40, 90, 160)));
 
   manager.acquire("_#Fire16x8");
-  ASSERT_EQ(manager.textures.size(), 2u);
+  ASSERT_EQ(manager.textures.objects.size(), 2u);
   // One fire step ran: the image is the palette of the field it computed.
-  const DynamicTexture* fire = manager.textures[1];
+  const DynamicTexture* fire = manager.textures.objects[1];
   const FireState* state = static_cast<const FireState*>(fire->state);
   for (int j = 0; j < 16 * 8; ++j)
     ASSERT_EQ(std::memcmp(fire->pixels + j * 4, state->palette[state->heat[j]], 4), 0) << j;
@@ -91,20 +87,20 @@ TEST_F(DynamicTextureManagerTest, SameNameSharesOneTextureUntilTheLastRelease) {
   const uint32_t second = manager.acquire("_#Plasma16x16,1,2,3");
   EXPECT_EQ(first, second);
   EXPECT_EQ(glrec::genCount(), 1);
-  ASSERT_EQ(manager.refCounts.size(), 1u);
-  EXPECT_EQ(manager.refCounts[0], 2);
+  ASSERT_EQ(manager.textures.counts.size(), 1u);
+  EXPECT_EQ(manager.textures.counts[0], 2);
 
   manager.release("_#Plasma16x16,1,2,3");
   EXPECT_TRUE(glrec::textureExists(first));
-  EXPECT_EQ(manager.refCounts[0], 1);
+  EXPECT_EQ(manager.textures.counts[0], 1);
   EXPECT_EQ(glrec::count("glDeleteTextures(1," + std::to_string(first) + ")"), 0);
 
   manager.release("_#Plasma16x16,1,2,3");
   EXPECT_FALSE(glrec::textureExists(first));
   EXPECT_EQ(glrec::count("glDeleteTextures(1," + std::to_string(first) + ")"), 1);
-  EXPECT_TRUE(manager.textures.empty());
-  EXPECT_TRUE(manager.names.empty());
-  EXPECT_TRUE(manager.refCounts.empty());
+  EXPECT_TRUE(manager.textures.objects.empty());
+  EXPECT_TRUE(manager.textures.names.empty());
+  EXPECT_TRUE(manager.textures.counts.empty());
 
   // Released names are unknown again: a further release does nothing, and a
   // new acquire makes a new texture.
@@ -121,19 +117,19 @@ TEST_F(DynamicTextureManagerTest, DeletionKeepsTheOtherEntriesAligned) {
   const uint32_t c = manager.acquire("_#Plasma8x8,9,9,9");
   manager.acquire("_#Plasma8x8,9,9,9");
   manager.release("_#Fire16x16");
-  ASSERT_EQ(manager.names.size(), 2u);
+  ASSERT_EQ(manager.textures.names.size(), 2u);
   EXPECT_FALSE(glrec::textureExists(b));
   EXPECT_EQ(indexOf("_#Fire16x16"), -1);
   const int ia = indexOf("_#Fire8x8");
   const int ic = indexOf("_#Plasma8x8,9,9,9");
   ASSERT_GE(ia, 0);
   ASSERT_GE(ic, 0);
-  EXPECT_EQ(manager.textures[ia]->glName, a);
-  EXPECT_EQ(manager.refCounts[ia], 1);
-  EXPECT_EQ(manager.textures[ic]->glName, c);
-  EXPECT_EQ(manager.refCounts[ic], 2);
+  EXPECT_EQ(manager.textures.objects[ia]->glName, a);
+  EXPECT_EQ(manager.textures.counts[ia], 1);
+  EXPECT_EQ(manager.textures.objects[ic]->glName, c);
+  EXPECT_EQ(manager.textures.counts[ic], 2);
   EXPECT_EQ(manager.acquire("_#Plasma8x8,9,9,9"), c);
-  EXPECT_EQ(manager.refCounts[ic], 3);
+  EXPECT_EQ(manager.textures.counts[ic], 3);
 }
 
 // Sharing is by exact name: the leading characters count.
@@ -143,7 +139,7 @@ TEST_F(DynamicTextureManagerTest, NamesDifferingInTheLeadingCharactersAreDiffere
   EXPECT_NE(a, 0u);
   EXPECT_NE(b, 0u);
   EXPECT_NE(a, b);
-  EXPECT_EQ(manager.names.size(), 2u);
+  EXPECT_EQ(manager.textures.names.size(), 2u);
   manager.release("A#Fire16x16");
   EXPECT_TRUE(glrec::textureExists(a));
   EXPECT_FALSE(glrec::textureExists(b));
@@ -152,12 +148,12 @@ TEST_F(DynamicTextureManagerTest, NamesDifferingInTheLeadingCharactersAreDiffere
 TEST_F(DynamicTextureManagerTest, Colour256IsStoredAsZero) {
   manager.acquire("_#Plasma16x16,256,0,512");
   manager.acquire("_#Plasma16x16,0,0,0");
-  ASSERT_EQ(manager.textures.size(), 2u);
-  const uint8_t* wrapped = static_cast<const uint8_t*>(manager.textures[0]->state);
+  ASSERT_EQ(manager.textures.objects.size(), 2u);
+  const uint8_t* wrapped = static_cast<const uint8_t*>(manager.textures.objects[0]->state);
   EXPECT_EQ(wrapped[0], 0);
   EXPECT_EQ(wrapped[1], 0);
   EXPECT_EQ(wrapped[2], 0);
-  EXPECT_EQ(std::memcmp(manager.textures[0]->pixels, manager.textures[1]->pixels, 16 * 16 * 4), 0);
+  EXPECT_EQ(std::memcmp(manager.textures.objects[0]->pixels, manager.textures.objects[1]->pixels, 16 * 16 * 4), 0);
 }
 
 // Names that describe no texture give 0 and leave GL and the table alone.
@@ -170,9 +166,9 @@ TEST_F(DynamicTextureManagerTest, InvalidNamesCreateNothing) {
     manager.release(name);
   }
   EXPECT_TRUE(glrec::calls().empty()) << glrec::dump();
-  EXPECT_TRUE(manager.names.empty());
-  EXPECT_TRUE(manager.textures.empty());
-  EXPECT_TRUE(manager.refCounts.empty());
+  EXPECT_TRUE(manager.textures.names.empty());
+  EXPECT_TRUE(manager.textures.objects.empty());
+  EXPECT_TRUE(manager.textures.counts.empty());
 }
 
 // Every texture is regenerated for frameTick and uploaded in place, in order.
@@ -189,7 +185,7 @@ TEST_F(DynamicTextureManagerTest, UpdateAllRegeneratesAndUploadsEveryTexture) {
       "glTexSubImage2D(GL_TEXTURE_2D,0,0,0,8,4,GL_RGBA,GL_UNSIGNED_BYTE)",
   };
   EXPECT_EQ(glrec::calls(), expected) << glrec::dump();
-  EXPECT_TRUE(samePixels(manager.textures[0], plasmaImage(98765, 32, 16, 200, 100, 50)));
+  EXPECT_TRUE(samePixels(manager.textures.objects[0], plasmaImage(98765, 32, 16, 200, 100, 50)));
   EXPECT_EQ(glrec::genCount(), 2);
 }
 
@@ -198,12 +194,12 @@ TEST_F(DynamicTextureManagerTest, UpdateAllPassesTheTickAsSigned) {
   manager.acquire("_#Plasma16x16,1,2,3");
   frameTick = 0xFFFFF000u;
   manager.updateAll();
-  EXPECT_TRUE(samePixels(manager.textures[0], plasmaImage(-4096, 16, 16, 1, 2, 3)));
+  EXPECT_TRUE(samePixels(manager.textures.objects[0], plasmaImage(-4096, 16, 16, 1, 2, 3)));
 }
 
 // The program's one table exists and starts empty.
 TEST(DynamicTextureManagerGlobal, StartsEmpty) {
-  EXPECT_TRUE(dynamicTextureManager.textures.empty());
-  EXPECT_TRUE(dynamicTextureManager.names.empty());
-  EXPECT_TRUE(dynamicTextureManager.refCounts.empty());
+  EXPECT_TRUE(dynamicTextureManager.textures.objects.empty());
+  EXPECT_TRUE(dynamicTextureManager.textures.names.empty());
+  EXPECT_TRUE(dynamicTextureManager.textures.counts.empty());
 }

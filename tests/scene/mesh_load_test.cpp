@@ -24,9 +24,8 @@ double firstDouble(const uint8_t* p) {
 }
 
 int archiveRefs(const char* name) {
-  for (size_t i = 0; i < archiveCache.names.size(); ++i)
-    if (archiveCache.names[i] == name) return archiveCache.refs[i];
-  return 0;
+  const int row = archiveCache.archives.find(name);
+  return row < 0 ? 0 : archiveCache.archives.counts[row];
 }
 
 class MeshLoadTest : public ::testing::Test {
@@ -123,9 +122,9 @@ TEST_F(MeshLoadTest, OnlyTheSecondCharacterMakesATextureDynamic) {
   EXPECT_EQ(node->meshes[2]->texture, fire->texture);
   EXPECT_TRUE(node->meshes[3]->dynamicTexture);
   EXPECT_EQ(node->meshes[3]->texture, 0u);  // no such kind: untextured
-  EXPECT_EQ(dynamicTextureManager.names, std::vector<std::string>({"_#Fire64x64"}));
+  EXPECT_EQ(dynamicTextureManager.textures.names, std::vector<std::string>({"_#Fire64x64"}));
   delete node;
-  EXPECT_TRUE(dynamicTextureManager.names.empty());
+  EXPECT_TRUE(dynamicTextureManager.textures.names.empty());
   EXPECT_EQ(glrec::liveTextureCount(), 0);
 }
 

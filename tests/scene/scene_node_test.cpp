@@ -202,7 +202,7 @@ TEST_F(SceneNodeTest, DeleteSceneTreeFreesEverythingBelow) {
   for (SceneNode* n : nodes) n->loadMeshes("main.pak", "sn");
   deleteSceneTree(root);
   root = nullptr;
-  EXPECT_TRUE(archiveCache.names.empty()) << "a node below the root was not deleted";
+  EXPECT_TRUE(archiveCache.archives.names.empty()) << "a node below the root was not deleted";
   // Left open, the archive would be found again by later tests.
-  while (!archiveCache.names.empty()) archiveCache.release(archiveCache.names.back().c_str());
+  while (!archiveCache.archives.names.empty()) archiveCache.release(archiveCache.archives.names.back().c_str());
 }
