@@ -7,11 +7,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
+
+#include "platform/regular_file.h"
 
 extern char** environ;
 
@@ -49,6 +50,17 @@ std::string commonAppDataFolder() {
   return folder;
 }
 
+static int64_t readDescriptor(void* handle, char* into, size_t want, std::string& problem) {
+  for (;;) {
+    const ssize_t n = read(*static_cast<int*>(handle), into, want);
+    if (n >= 0) return n;
+    if (errno != EINTR) {
+      problem = std::strerror(errno);
+      return -1;
+    }
+  }
+}
+
 FileReadResult readRegularFile(const std::string& path, uint64_t maxBytes, std::string& bytes, std::string& problem) {
   bytes.clear();
   int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
@@ -59,36 +71,13 @@ FileReadResult readRegularFile(const std::string& path, uint64_t maxBytes, std::
   }
   struct stat st;
   FileReadResult result = FileUnreadable;
-  if (fstat(fd, &st) != 0) {
+  if (fstat(fd, &st) != 0)
     problem = std::strerror(errno);
-  } else if (!S_ISREG(st.st_mode)) {
+  else if (!S_ISREG(st.st_mode))
     problem = S_ISDIR(st.st_mode) ? "it is a folder" : "it is not a regular file";
-  } else if (static_cast<uint64_t>(st.st_size) > maxBytes) {
-    problem = "it is " + std::to_string(static_cast<uint64_t>(st.st_size)) + " bytes long, more than " +
-              std::to_string(maxBytes);
-  } else {
-    // Read to the end, never more than one byte past maxBytes, so a file
-    // that grew meanwhile is noticed rather than cut.
-    size_t got = 0;
-    bytes.resize(static_cast<size_t>(std::min<uint64_t>(maxBytes + 1, static_cast<uint64_t>(st.st_size) + 1)));
-    for (;;) {
-      if (got == bytes.size()) {
-        if (got > maxBytes) break;
-        bytes.resize(static_cast<size_t>(std::min<uint64_t>(maxBytes + 1, 2 * static_cast<uint64_t>(got) + 4096)));
-      }
-      ssize_t n = read(fd, &bytes[got], bytes.size() - got);
-      if (n < 0 && errno == EINTR) continue;
-      if (n < 0) problem = std::strerror(errno);
-      if (n <= 0) break;
-      got += static_cast<size_t>(n);
-    }
-    bytes.resize(got);
-    if (problem.empty() && got > maxBytes) problem = "it grew past " + std::to_string(maxBytes) + " bytes";
-    if (problem.empty())
-      result = FileRead;
-    else
-      bytes.clear();
-  }
+  else
+    result =
+        readWholeFile(RegularFile{&fd, static_cast<uint64_t>(st.st_size), readDescriptor}, maxBytes, bytes, problem);
   close(fd);
   return result;
 }

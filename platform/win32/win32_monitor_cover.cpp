@@ -15,6 +15,7 @@
 
 #include "platform/monitor_rect.h"
 #include "platform/platform.h"
+#include "platform/win32/win32_window_class.h"
 
 namespace {
 
@@ -88,14 +89,9 @@ void coverOtherMonitors() {
   if (others.empty()) return;
 
   HINSTANCE module = GetModuleHandleA(nullptr);
-  WNDCLASSEXA windowClass;
-  ZeroMemory(&windowClass, sizeof windowClass);
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = coverProc;
-  windowClass.hInstance = module;
-  windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-  windowClass.lpszClassName = coverClass;
-  if (!RegisterClassExA(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return;
+  if (!registerWindowClass(module, coverClass, coverProc, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)), 0, nullptr,
+                           nullptr))
+    return;
 
   GetCursorPos(&lastCursor);
   for (const MonitorRect& m : others) {

@@ -11,6 +11,8 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/regular_file.h"
+
 namespace platform {
 
 const char pathSeparator = '\\';
@@ -72,6 +74,14 @@ std::string commonAppDataFolder() {
   return folder;
 }
 
+static int64_t readHandle(void* handle, char* into, size_t want, std::string& problem) {
+  DWORD n = 0;
+  if (ReadFile(static_cast<HANDLE>(handle), into, static_cast<DWORD>(std::min<size_t>(want, 1u << 20)), &n, nullptr))
+    return n;
+  problem = "it could not be read to the end";
+  return -1;
+}
+
 FileReadResult readRegularFile(const std::string& path, uint64_t maxBytes, std::string& bytes, std::string& problem) {
   bytes.clear();
   HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
@@ -91,36 +101,13 @@ FileReadResult readRegularFile(const std::string& path, uint64_t maxBytes, std::
   }
   FileReadResult result = FileUnreadable;
   LARGE_INTEGER size;
-  if (GetFileType(file) != FILE_TYPE_DISK) {
+  if (GetFileType(file) != FILE_TYPE_DISK)
     problem = "it is not a regular file";
-  } else if (!GetFileSizeEx(file, &size)) {
+  else if (!GetFileSizeEx(file, &size))
     problem = "its size cannot be read";
-  } else if (static_cast<uint64_t>(size.QuadPart) > maxBytes) {
-    problem = "it is " + std::to_string(static_cast<uint64_t>(size.QuadPart)) + " bytes long, more than " +
-              std::to_string(maxBytes);
-  } else {
-    // Read to the end, never more than one byte past maxBytes, so a file
-    // that grew meanwhile is noticed rather than cut.
-    size_t got = 0;
-    bytes.resize(static_cast<size_t>(std::min<uint64_t>(maxBytes + 1, static_cast<uint64_t>(size.QuadPart) + 1)));
-    for (;;) {
-      if (got == bytes.size()) {
-        if (got > maxBytes) break;
-        bytes.resize(static_cast<size_t>(std::min<uint64_t>(maxBytes + 1, 2 * static_cast<uint64_t>(got) + 4096)));
-      }
-      DWORD n = 0;
-      DWORD want = static_cast<DWORD>(std::min<size_t>(bytes.size() - got, 1u << 20));
-      if (!ReadFile(file, &bytes[got], want, &n, nullptr)) problem = "it could not be read to the end";
-      if (!problem.empty() || n == 0) break;
-      got += n;
-    }
-    bytes.resize(got);
-    if (problem.empty() && got > maxBytes) problem = "it grew past " + std::to_string(maxBytes) + " bytes";
-    if (problem.empty())
-      result = FileRead;
-    else
-      bytes.clear();
-  }
+  else
+    result = readWholeFile(RegularFile{file, static_cast<uint64_t>(size.QuadPart), readHandle}, maxBytes, bytes,
+                           problem);
   CloseHandle(file);
   return result;
 }

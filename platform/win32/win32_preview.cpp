@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "platform/platform.h"
+#include "platform/win32/win32_window_class.h"
 
 namespace {
 
@@ -44,19 +45,11 @@ int runPreviewWindow(void* instance, long long parentHandle, PreviewPaint paint)
   if (!parent || !IsWindow(parent)) return 0;
   previewPaint = paint;
 
-  WNDCLASSEXA windowClass;
-  ZeroMemory(&windowClass, sizeof windowClass);
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.style = CS_DBLCLKS;
-  windowClass.lpfnWndProc = previewWindowProc;
-  windowClass.hInstance = module;
-  windowClass.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
-  windowClass.hIconSm = LoadIconA(nullptr, IDI_APPLICATION);
-  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<intptr_t>(COLOR_SCROLLBAR + 1));
-  windowClass.lpszClassName = "Quorvant";
   // A class left from an earlier preview of this process serves as well.
-  if (!RegisterClassExA(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return 0;
+  if (!registerWindowClass(module, "Quorvant", previewWindowProc,
+                           reinterpret_cast<HBRUSH>(static_cast<intptr_t>(COLOR_SCROLLBAR + 1)), CS_DBLCLKS,
+                           LoadIconA(nullptr, IDI_APPLICATION), LoadCursorA(nullptr, IDC_ARROW)))
+    return 0;
 
   RECT client;
   if (!GetClientRect(parent, &client)) return 0;
