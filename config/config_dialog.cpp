@@ -12,6 +12,7 @@
 #include "app/settings_field.h"
 #include "app/settings_file.h"
 #include "config/config_command.h"
+#include "config/dialog_controls.h"
 
 namespace {
 
@@ -23,49 +24,33 @@ struct FieldWidgets {
   GtkWidget* label;
 };
 
-struct DialogWidgets {
-  std::vector<FieldWidgets> fields;
-};
-
 bool active(GtkWidget* w) { return gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(w)); }
 void setActive(GtkWidget* w, bool on) { gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(w), on); }
 
-// The record as the widgets show it; fields without a widget come from base.
-Settings choicesOf(const DialogWidgets& d, const Settings& base) {
-  Settings r = base;
-  for (const FieldWidgets& w : d.fields) {
-    const SettingsField& f = *w.field;
-    if (f.control == CheckControl) r.*f.flag = active(w.control[0]);
-    if (f.control == RadioPairControl) r.*f.flag = active(w.control[0]) == f.firstChoiceOn;
-    if (f.control == ListControl) {
-      // An index past the table reads as the desktop; it is kept unless the
-      // user picks another row.
-      int row = gtk_combo_box_get_active(GTK_COMBO_BOX(w.control[0]));
-      if (!(row == 0 && base.*f.word >= resolutionRowCount)) r.*f.word = row < 0 ? 0 : row;
-    }
-  }
-  return r;
+// The toolkit's side of DialogControls; dialog is the vector of FieldWidgets.
+const FieldWidgets& widgetsOf(void* dialog, size_t i) { return (*static_cast<std::vector<FieldWidgets>*>(dialog))[i]; }
+
+int readControl(void* dialog, size_t i) {
+  const FieldWidgets& w = widgetsOf(dialog, i);
+  if (w.field->control == ListControl) return gtk_combo_box_get_active(GTK_COMBO_BOX(w.control[0]));
+  return active(w.control[0]);
 }
 
-void fill(DialogWidgets& d, const Settings& r) {
-  for (FieldWidgets& w : d.fields) {
-    const SettingsField& f = *w.field;
-    if (f.control == CheckControl) setActive(w.control[0], r.*f.flag);
-    if (f.control == RadioPairControl) setActive(w.control[r.*f.flag == f.firstChoiceOn ? 0 : 1], true);
-    if (f.control == ListControl)
-      gtk_combo_box_set_active(GTK_COMBO_BOX(w.control[0]),
-                               r.*f.word < resolutionRowCount ? static_cast<int>(r.*f.word) : 0);
-  }
+void showControl(void* dialog, size_t i, int value) {
+  const FieldWidgets& w = widgetsOf(dialog, i);
+  if (w.field->control == ListControl) gtk_combo_box_set_active(GTK_COMBO_BOX(w.control[0]), value);
+  if (w.field->control == CheckControl) setActive(w.control[0], value);
+  if (w.field->control == RadioPairControl) setActive(w.control[value ? 0 : 1], true);
 }
 
-void updateAvailability(GtkToggleButton*, gpointer data) {
-  DialogWidgets* d = static_cast<DialogWidgets*>(data);
-  const Settings shown = choicesOf(*d, Settings());
-  for (FieldWidgets& w : d->fields) {
-    const bool on = settingsFieldAvailable(shown, *w.field);
-    for (GtkWidget* c : {w.control[0], w.control[1], w.label})
-      if (c) gtk_widget_set_sensitive(c, on);
-  }
+void enableControl(void* dialog, size_t i, bool on) {
+  const FieldWidgets& w = widgetsOf(dialog, i);
+  for (GtkWidget* c : {w.control[0], w.control[1], w.label})
+    if (c) gtk_widget_set_sensitive(c, on);
+}
+
+void updateAvailability(GtkToggleButton*, gpointer controls) {
+  static_cast<const DialogControls*>(controls)->updateAvailability();
 }
 
 GtkWidget* sectionTitle(const char* text) {
@@ -107,13 +92,13 @@ FieldWidgets fieldRow(GtkGrid* grid, int top, const SettingsField& f) {
   return w;
 }
 
-GtkWidget* buildChoices(DialogWidgets& d) {
+GtkWidget* buildChoices(std::vector<FieldWidgets>& widgets, const DialogControls& controls) {
   GtkGrid* grid = GTK_GRID(gtk_grid_new());
   gtk_grid_set_row_spacing(grid, 6);
   gtk_grid_set_column_spacing(grid, 18);
   int top = 0;
   const char* section = nullptr;
-  for (const SettingsField* f : settingsFieldsInDialogOrder()) {
+  for (const SettingsField* f : controls.fields) {
     if (!section || std::string(section) != f->section) {
       // A section title on a full row, with a gap above all but the first.
       section = f->section;
@@ -121,7 +106,7 @@ GtkWidget* buildChoices(DialogWidgets& d) {
       if (top > 0) gtk_widget_set_margin_top(title, 12);
       gtk_grid_attach(grid, title, 0, top++, 3, 1);
     }
-    d.fields.push_back(fieldRow(grid, top++, *f));
+    widgets.push_back(fieldRow(grid, top++, *f));
   }
   return GTK_WIDGET(grid);
 }
@@ -167,18 +152,19 @@ int runConfigDialog(int& argc, char**& argv, const std::string& path, long long)
     gtk_box_pack_start(GTK_BOX(content), warning, FALSE, FALSE, 0);
   }
 
-  DialogWidgets d;
-  gtk_box_pack_start(GTK_BOX(content), buildChoices(d), FALSE, FALSE, 0);
-  fill(d, file.record);
-  for (FieldWidgets& w : d.fields)
+  std::vector<FieldWidgets> widgets;
+  DialogControls controls(&widgets, readControl, showControl, enableControl);
+  gtk_box_pack_start(GTK_BOX(content), buildChoices(widgets, controls), FALSE, FALSE, 0);
+  controls.fill(file.record);
+  for (FieldWidgets& w : widgets)
     for (GtkWidget* c : w.control)
-      if (c && GTK_IS_TOGGLE_BUTTON(c)) g_signal_connect(c, "toggled", G_CALLBACK(updateAvailability), &d);
-  updateAvailability(nullptr, &d);
+      if (c && GTK_IS_TOGGLE_BUTTON(c)) g_signal_connect(c, "toggled", G_CALLBACK(updateAvailability), &controls);
+  controls.updateAvailability();
   gtk_widget_show_all(dialog);
 
   while (gtk_dialog_run(GTK_DIALOG(dialog)) == GTK_RESPONSE_OK) {
     std::string error;
-    if (saveSettings(path, choicesOf(d, file.record), error)) break;
+    if (saveSettings(path, controls.choices(file.record), error)) break;
     showError(dialog, error);
   }
   gtk_widget_destroy(dialog);

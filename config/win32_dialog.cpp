@@ -19,6 +19,8 @@
 #include "app/settings_field.h"
 #include "app/settings_file.h"
 #include "config/config_command.h"
+#include "config/dialog_controls.h"
+#include "platform/win32/win32_window_class.h"
 
 namespace {
 
@@ -54,6 +56,7 @@ struct Dialog {
   std::string path;
   SettingsFile file;
   std::vector<FieldControls> fields;
+  const DialogControls* controls = nullptr;
   int lastControlId = firstControlId;
   bool done = false;
 };
@@ -62,42 +65,30 @@ HWND item(HWND w, int id) { return GetDlgItem(w, id); }
 bool checked(HWND w, int id) { return SendMessageA(item(w, id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 void check(HWND w, int id, bool on) { SendMessageA(item(w, id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0); }
 
-// The record as the controls show it; fields without a control come from base.
-Settings choicesOf(const Dialog& d, const Settings& base) {
-  Settings r = base;
-  for (const FieldControls& c : d.fields) {
-    const SettingsField& f = *c.field;
-    if (f.control == CheckControl) r.*f.flag = checked(d.window, c.id);
-    if (f.control == RadioPairControl) r.*f.flag = checked(d.window, c.id) == f.firstChoiceOn;
-    if (f.control == ListControl) {
-      // An index past the table reads as the desktop; it is kept unless the
-      // user picks another row.
-      LRESULT row = SendMessageA(item(d.window, c.id), CB_GETCURSEL, 0, 0);
-      if (!(row == 0 && base.*f.word >= resolutionRowCount))
-        r.*f.word = row == CB_ERR ? 0 : static_cast<uint32_t>(row);
-    }
-  }
-  return r;
+// The toolkit's side of DialogControls; dialog is the Dialog.
+const Dialog& dialogOf(void* dialog) { return *static_cast<const Dialog*>(dialog); }
+
+int readControl(void* dialog, size_t i) {
+  const Dialog& d = dialogOf(dialog);
+  const FieldControls& c = d.fields[i];
+  if (c.field->control == ListControl) return static_cast<int>(SendMessageA(item(d.window, c.id), CB_GETCURSEL, 0, 0));
+  return checked(d.window, c.id);
 }
 
-void fill(const Dialog& d, const Settings& r) {
-  for (const FieldControls& c : d.fields) {
-    const SettingsField& f = *c.field;
-    if (f.control == CheckControl) check(d.window, c.id, r.*f.flag);
-    if (f.control == RadioPairControl) check(d.window, r.*f.flag == f.firstChoiceOn ? c.id : c.id + 1, true);
-    if (f.control == ListControl)
-      SendMessageA(item(d.window, c.id), CB_SETCURSEL, r.*f.word < resolutionRowCount ? r.*f.word : 0, 0);
-  }
+void showControl(void* dialog, size_t i, int value) {
+  const Dialog& d = dialogOf(dialog);
+  const FieldControls& c = d.fields[i];
+  if (c.field->control == ListControl) SendMessageA(item(d.window, c.id), CB_SETCURSEL, value, 0);
+  if (c.field->control == CheckControl) check(d.window, c.id, value);
+  if (c.field->control == RadioPairControl) check(d.window, value ? c.id : c.id + 1, true);
 }
 
-void updateAvailability(const Dialog& d) {
-  const Settings shown = choicesOf(d, Settings());
-  for (const FieldControls& c : d.fields) {
-    const BOOL on = settingsFieldAvailable(shown, *c.field);
-    EnableWindow(item(d.window, c.id), on);
-    if (c.field->control == RadioPairControl) EnableWindow(item(d.window, c.id + 1), on);
-    if (c.labelId) EnableWindow(item(d.window, c.labelId), on);
-  }
+void enableControl(void* dialog, size_t i, bool on) {
+  const Dialog& d = dialogOf(dialog);
+  const FieldControls& c = d.fields[i];
+  EnableWindow(item(d.window, c.id), on);
+  if (c.field->control == RadioPairControl) EnableWindow(item(d.window, c.id + 1), on);
+  if (c.labelId) EnableWindow(item(d.window, c.labelId), on);
 }
 
 // Layout, in pixels at 96 DPI; add() scales it to the screen's.
@@ -147,9 +138,8 @@ void addField(Dialog& d, FieldControls& c, int y, bool startsGroup) {
 int rowHeightOf(const SettingsField& f) { return f.control == ListControl ? listRowHeight : rowHeight; }
 
 int buildControls(Dialog& d) {
-  const std::vector<const SettingsField*> shown = settingsFieldsInDialogOrder();
   int id = firstControlId;
-  for (const SettingsField* f : shown) {
+  for (const SettingsField* f : d.controls->fields) {
     d.fields.push_back(FieldControls{f, id, 0});
     id += f->control == RadioPairControl ? 2 : 1;
   }
@@ -204,7 +194,7 @@ LRESULT CALLBACK dialogProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) 
       switch (LOWORD(wParam)) {
         case IDOK: {
           std::string error;
-          if (saveSettings(d->path, choicesOf(*d, d->file.record), error)) {
+          if (saveSettings(d->path, d->controls->choices(d->file.record), error)) {
             closeDialog(d, w);
           } else {
             std::string text = "The settings could not be saved.\n\n" + error;
@@ -217,7 +207,7 @@ LRESULT CALLBACK dialogProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) 
           return 0;
       }
       if (LOWORD(wParam) >= firstControlId && LOWORD(wParam) <= d->lastControlId) {
-        updateAvailability(*d);
+        d->controls->updateAvailability();
         return 0;
       }
       break;
@@ -296,16 +286,10 @@ int runConfigDialog(int&, char**&, const std::string& path, long long ownerWindo
   d.file.load(path);
   HINSTANCE module = GetModuleHandleA(nullptr);
 
-  WNDCLASSEXA windowClass;
-  ZeroMemory(&windowClass, sizeof windowClass);
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = dialogProc;
-  windowClass.hInstance = module;
-  windowClass.hIcon = LoadIconA(module, MAKEINTRESOURCEA(1));
-  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<intptr_t>(COLOR_BTNFACE + 1));
-  windowClass.lpszClassName = dialogClass;
-  if (!RegisterClassExA(&windowClass)) return 1;
+  if (!registerWindowClass(module, dialogClass, dialogProc,
+                           reinterpret_cast<HBRUSH>(static_cast<intptr_t>(COLOR_BTNFACE + 1)), 0,
+                           LoadIconA(module, MAKEINTRESOURCEA(1)), LoadCursorA(nullptr, IDC_ARROW)))
+    return 1;
 
   const DWORD style = WS_CAPTION | WS_SYSMENU | WS_POPUP;
   // A pop-up with a parent is owned by it: it stays above it and goes
@@ -319,9 +303,11 @@ int runConfigDialog(int&, char**&, const std::string& path, long long ownerWindo
   if (screen) ReleaseDC(nullptr, screen);
   if (d.dpi < 96) d.dpi = 96;
   d.font = messageFont();
+  DialogControls controls(&d, readControl, showControl, enableControl);
+  d.controls = &controls;
   int clientHeight = buildControls(d);
-  fill(d, d.file.record);
-  updateAvailability(d);
+  controls.fill(d.file.record);
+  controls.updateAvailability();
 
   // Size the frame around the controls and centre it over its owner, which
   // takes no input while the dialog is open.
