@@ -17,7 +17,6 @@
 #include "app/show_options.h"
 #include "archive/archive_cache.h"
 #include "platform/platform.h"
-#include "scene/scene_node.h"
 
 int runScreensaver() {
   static char allow[] = "SDL_VIDEO_ALLOW_SCREENSAVER=1";
@@ -91,17 +90,7 @@ int runShow(const std::string& commandLine) {
   buildScene();
   runMainLoop();
   platform::uncoverOtherMonitors();
-
-  delete settings;
-  settings = nullptr;
-  // The roots are dead and empty after a normal end; the tree form also frees
-  // whatever would still hang below them.
-  deleteSceneTree(sceneRoot);
-  sceneRoot = nullptr;
-  deleteSceneTree(overlayRoot);
-  overlayRoot = nullptr;
-  delete display;
-  display = nullptr;
+  shutDownShow();
   return 0;
 }
 

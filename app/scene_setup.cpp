@@ -130,3 +130,15 @@ void buildScene() {
   if (s.showFps) buildFpsAnchor();
   if (s.showClock) buildClockAnchor(s);
 }
+
+void shutDownShow() {
+  delete settings;
+  settings = nullptr;
+  // The tree form also frees whatever still hangs below a root.
+  deleteSceneTree(sceneRoot);
+  sceneRoot = nullptr;
+  deleteSceneTree(overlayRoot);
+  overlayRoot = nullptr;
+  delete display;
+  display = nullptr;
+}

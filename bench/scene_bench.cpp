@@ -97,13 +97,7 @@ bool setUp(benchmark::State& state, int factor) {
 }
 
 void tearDown() {
-  deleteSceneTree(sceneRoot);
-  deleteSceneTree(overlayRoot);
-  sceneRoot = overlayRoot = nullptr;
-  delete settings;
-  settings = nullptr;
-  delete display;
-  display = nullptr;
+  shutDownShow();
   glrec::setLogging(true);
 }
 

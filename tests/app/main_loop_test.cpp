@@ -41,15 +41,7 @@ struct Show {
     sceneRoot = chain(sceneDepth);
     overlayRoot = chain(overlayDepth);
   }
-  ~Show() {
-    deleteSceneTree(sceneRoot);
-    deleteSceneTree(overlayRoot);
-    sceneRoot = overlayRoot = nullptr;
-    delete settings;
-    settings = nullptr;
-    delete display;
-    display = nullptr;
-  }
+  ~Show() { shutDownShow(); }
 };
 
 bool endedAfterFirstFrame;

@@ -37,13 +37,7 @@ class SceneSetupTest : public ::testing::Test {
     resetProcessState();
   }
   void TearDown() override {
-    if (sceneRoot) deleteSceneTree(sceneRoot);
-    if (overlayRoot) deleteSceneTree(overlayRoot);
-    sceneRoot = overlayRoot = nullptr;
-    delete settings;
-    settings = nullptr;
-    delete display;
-    display = nullptr;
+    shutDownShow();
     glrec::setLogging(true);
   }
 
