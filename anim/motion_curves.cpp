@@ -11,25 +11,13 @@
 
 namespace {
 
-// Adds v along the selected axis; any axis outside 0..2 adds nothing.
-void translateAlong(Transform* t, int32_t axis, double v) {
-  if (!t) return;
-  if (axis == 0)
-    t->translateBy(v, 0.0, 0.0);
-  else if (axis == 1)
-    t->translateBy(0.0, v, 0.0);
-  else if (axis == 2)
-    t->translateBy(0.0, 0.0, v);
-}
-
-void rotateAlong(Transform* t, int32_t axis, double v) {
-  if (!t) return;
-  if (axis == 0)
-    t->rotateBy(v, 0.0, 0.0);
-  else if (axis == 1)
-    t->rotateBy(0.0, v, 0.0);
-  else if (axis == 2)
-    t->rotateBy(0.0, 0.0, v);
+// Adds v along the selected axis with move (Transform::translateBy or
+// rotateBy); any axis outside 0..2 adds nothing.
+void moveAlong(Transform* t, void (Transform::*move)(double, double, double), int32_t axis, double v) {
+  if (!t || axis < 0 || axis > 2) return;
+  double by[3] = {0.0, 0.0, 0.0};
+  by[axis] = v;
+  (t->*move)(by[0], by[1], by[2]);
 }
 
 Transform* nodeTransform() { return currentNode ? &currentNode->transform : nullptr; }
@@ -42,37 +30,37 @@ void curveExpire(int32_t) {
 
 void curveSineMove(int32_t) {
   const AnimTrack* k = currentTrack;
-  translateAlong(k->target, k->axis, std::sin(k->elapsed * k->p2 / 1000.0 + k->p3) * k->p1);
+  moveAlong(k->target, &Transform::translateBy, k->axis, std::sin(k->elapsed * k->p2 / 1000.0 + k->p3) * k->p1);
 }
 
 void curveLinearMove(int32_t) {
   const AnimTrack* k = currentTrack;
-  translateAlong(k->target, k->axis, k->elapsed * k->p1 / 1000.0);
+  moveAlong(k->target, &Transform::translateBy, k->axis, k->elapsed * k->p1 / 1000.0);
 }
 
 void curveLinearTurn(int32_t) {
   const AnimTrack* k = currentTrack;
-  rotateAlong(k->target, k->axis, k->elapsed * k->p1 / 1000.0 + k->p2);
+  moveAlong(k->target, &Transform::rotateBy, k->axis, k->elapsed * k->p1 / 1000.0 + k->p2);
 }
 
 void curveSineTurn(int32_t) {
   const AnimTrack* k = currentTrack;
-  rotateAlong(k->target, k->axis, std::sin(k->elapsed * k->p2 / 1000.0 + k->p3) * k->p1);
+  moveAlong(k->target, &Transform::rotateBy, k->axis, std::sin(k->elapsed * k->p2 / 1000.0 + k->p3) * k->p1);
 }
 
 void curveExpApproach(int32_t) {
   const AnimTrack* k = currentTrack;
-  translateAlong(k->target, k->axis, k->p1 * (1.0 - std::exp(k->elapsed / 1000.0 * k->p2)));
+  moveAlong(k->target, &Transform::translateBy, k->axis, k->p1 * (1.0 - std::exp(k->elapsed / 1000.0 * k->p2)));
 }
 
 void curveDriftNode(int32_t) {
   AnimTrack* k = currentTrack;
-  translateAlong(nodeTransform(), k->axis, k->elapsed * k->p1 / 1000.0);
+  moveAlong(nodeTransform(), &Transform::translateBy, k->axis, k->elapsed * k->p1 / 1000.0);
   k->elapsed = 0.0;
 }
 
 void curveSpinNode(int32_t) {
   AnimTrack* k = currentTrack;
-  rotateAlong(nodeTransform(), k->axis, k->elapsed * k->p1 / 1000.0 + k->p2);
+  moveAlong(nodeTransform(), &Transform::rotateBy, k->axis, k->elapsed * k->p1 / 1000.0 + k->p2);
   k->elapsed = 0.0;
 }
