@@ -48,6 +48,9 @@ class Mesh {
 
  private:
   void drawTriangles() const;
+  // Switches on (before a deferred draw) or back off the state saved with
+  // the mesh; the depth test, on in the baseline, the other way round.
+  void switchSavedState(bool on) const;
   bool alphaTest() const { return material[materialAlphaTest] != 0; }
   bool deferred() const { return material[materialDeferred] != 0; }
 };

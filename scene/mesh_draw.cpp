@@ -47,31 +47,23 @@ void Mesh::draw() {
   if (alpha) glDisable(GL_ALPHA_TEST);
 }
 
-void Mesh::drawDeferred() {
-  const bool depthOff = !savedState[SavedDepthTest];
-  const bool normalize = savedState[SavedNormalize];
-  const bool lighting = savedState[SavedLighting];
-  const bool alpha = alphaTest();
-
-  if (depthOff) glDisable(GL_DEPTH_TEST);
-  if (normalize) glEnable(GL_NORMALIZE);
-  if (lighting) {
-    glEnable(GL_LIGHTING);
+void Mesh::switchSavedState(bool on) const {
+  const decltype(&glEnable) turn = on ? glEnable : glDisable;
+  if (!savedState[SavedDepthTest]) (on ? glDisable : glEnable)(GL_DEPTH_TEST);
+  if (savedState[SavedNormalize]) turn(GL_NORMALIZE);
+  if (savedState[SavedLighting]) {
+    turn(GL_LIGHTING);
     for (int i = 0; i < 8; ++i)
-      if (savedState[SavedLight0 + i]) glEnable(GL_LIGHT0 + i);
+      if (savedState[SavedLight0 + i]) turn(GL_LIGHT0 + i);
   }
-  if (alpha) glEnable(GL_ALPHA_TEST);
+  if (alphaTest()) turn(GL_ALPHA_TEST);
+}
+
+void Mesh::drawDeferred() {
+  switchSavedState(true);
   glLoadMatrixd(modelView);
   glEnable(GL_BLEND);
   drawTriangles();
-
-  if (depthOff) glEnable(GL_DEPTH_TEST);
-  if (normalize) glDisable(GL_NORMALIZE);
-  if (lighting) {
-    glDisable(GL_LIGHTING);
-    for (int i = 0; i < 8; ++i)
-      if (savedState[SavedLight0 + i]) glDisable(GL_LIGHT0 + i);
-  }
-  if (alpha) glDisable(GL_ALPHA_TEST);
+  switchSavedState(false);
   glDisable(GL_BLEND);
 }
