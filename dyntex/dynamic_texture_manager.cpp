@@ -26,7 +26,7 @@ uint32_t DynamicTextureManager::acquire(const std::string& name) {
   if (held >= 0) return textures.objects[held]->glName;
 
   DynamicTextureName parsed;
-  if (!parseDynamicTextureName(name, &parsed)) return 0;
+  if (!parseDynamicTextureName(name, &parsed, nullptr)) return 0;
 
   DynamicTexture* texture = nullptr;
   if (parsed.kind == DynamicTextureName::Plasma) {

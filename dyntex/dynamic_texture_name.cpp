@@ -6,10 +6,20 @@
 #include <ios>
 #include <sstream>
 
-bool parseDynamicTextureName(const std::string& name, DynamicTextureName* out) {
-  if (name.size() < 3) return false;
-  const std::string::size_type digit = name.find_first_of("0123456789", 2);
-  if (digit == std::string::npos) return false;
+namespace {
+
+bool fail(std::string* error, const std::string& reason) {
+  if (error) *error = reason;
+  return false;
+}
+
+bool outsideSizes(int32_t size) { return size < dynamicTextureMinSize || size > dynamicTextureMaxSize; }
+
+}  // namespace
+
+bool parseDynamicTextureName(const std::string& name, DynamicTextureName* out, std::string* error) {
+  const std::string::size_type digit = name.size() < 3 ? std::string::npos : name.find_first_of("0123456789", 2);
+  if (digit == std::string::npos) return fail(error, "it gives no size");
 
   const std::string kind = name.substr(2, digit - 2);
   if (kind == "Plasma") {
@@ -17,7 +27,7 @@ bool parseDynamicTextureName(const std::string& name, DynamicTextureName* out) {
   } else if (kind == "Fire") {
     out->kind = DynamicTextureName::Fire;
   } else {
-    return false;
+    return fail(error, "its kind is neither Plasma nor Fire");
   }
 
   std::istringstream in(name.substr(digit));
@@ -29,9 +39,10 @@ bool parseDynamicTextureName(const std::string& name, DynamicTextureName* out) {
   in >> height;
   // A failed read (missing height, a number beyond 32 bits) leaves the
   // stream failed; a stream that merely reached the end is fine.
-  if (in.fail()) return false;
-  if (width < dynamicTextureMinSize || width > dynamicTextureMaxSize) return false;
-  if (height < dynamicTextureMinSize || height > dynamicTextureMaxSize) return false;
+  if (in.fail()) return fail(error, "it gives no readable width and height");
+  if (outsideSizes(width) || outsideSizes(height))
+    return fail(error, "its size " + std::to_string(width) + " x " + std::to_string(height) + " is outside " +
+                           std::to_string(dynamicTextureMinSize) + ".." + std::to_string(dynamicTextureMaxSize));
   out->width = width;
   out->height = height;
 
@@ -44,5 +55,6 @@ bool parseDynamicTextureName(const std::string& name, DynamicTextureName* out) {
       out->colour[i] = static_cast<uint8_t>(value & 0xff);
     }
   }
+  if (error) error->clear();
   return true;
 }

@@ -24,7 +24,9 @@ struct DynamicTextureName {
 const int32_t dynamicTextureMinSize = 2;
 const int32_t dynamicTextureMaxSize = 1024;
 
-// False, with *out partly written, for a kind other than "Plasma" or "Fire"
-// (compared case-sensitively), a missing or unreadable width or height, or a
-// width or height outside dynamicTextureMinSize..dynamicTextureMaxSize.
-bool parseDynamicTextureName(const std::string& name, DynamicTextureName* out);
+// True for a name that describes a texture, filling *out. False, with *out
+// partly written and a short reason in *error (if given), for a kind other
+// than "Plasma" or "Fire" (compared case-sensitively), a missing or
+// unreadable width or height, or a width or height outside
+// dynamicTextureMinSize..dynamicTextureMaxSize.
+bool parseDynamicTextureName(const std::string& name, DynamicTextureName* out, std::string* error);

@@ -72,8 +72,10 @@ ArchiveReport inspectArchive(const uint8_t* data, size_t size) {
     for (const std::string& t : e.textures) {
       if (t.size() > 1 && t[1] == '#') {
         DynamicTextureName parsed;
-        if (!parseDynamicTextureName(t, &parsed))
-          report.problems.push_back("mesh entry \"" + e.name + "\" names the invalid procedural texture \"" + t + "\"");
+        std::string why;
+        if (!parseDynamicTextureName(t, &parsed, &why))
+          report.problems.push_back("mesh entry \"" + e.name + "\" names the invalid procedural texture \"" + t +
+                                    "\": " + why);
       } else if (!decodable.count(t)) {
         report.problems.push_back("mesh entry \"" + e.name + "\" names the texture \"" + t +
                                   "\", which is no image entry of this archive");

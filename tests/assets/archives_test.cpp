@@ -75,7 +75,7 @@ TEST(GeneratedArchives, TexturesResolveInTheirOwnArchive) {
       for (const MeshRecordInfo& rec : pak->mesh(name).records) {
         if (rec.textureName.size() > 1 && rec.textureName[1] == '#') {
           DynamicTextureName parsed;
-          EXPECT_TRUE(parseDynamicTextureName(rec.textureName, &parsed)) << rec.textureName;
+          EXPECT_TRUE(parseDynamicTextureName(rec.textureName, &parsed, nullptr)) << rec.textureName;
         } else {
           EXPECT_TRUE(pak->has(rec.textureName) && !isMeshName(rec.textureName))
               << r.archive << " \"" << name << "\" names missing image \"" << rec.textureName << "\"";

@@ -13,6 +13,7 @@ struct NameCase {
   DynamicTextureName::Kind kind;
   int width, height;
   int r, g, b;
+  const char* reason = nullptr;  // part of the reason an invalid name gives
 };
 
 const DynamicTextureName::Kind P = DynamicTextureName::Plasma;
@@ -51,7 +52,7 @@ TEST(DynamicTextureName, GoldenTable) {
       {"_#Fire1x64", false, F, 0, 0, 0, 0, 0},
       {"_#Fire64x1", false, F, 0, 0, 0, 0, 0},
       {"_#Fire0x0", false, F, 0, 0, 0, 0, 0},
-      {"_#Fire1025x64", false, F, 0, 0, 0, 0, 0},
+      {"_#Fire1025x64", false, F, 0, 0, 0, 0, 0, "size 1025 x 64 is outside 2..1024"},
       {"_#Plasma64x1025,1,2,3", false, P, 0, 0, 0, 0, 0},
       {"_#Fire64x-64", false, F, 0, 0, 0, 0, 0},
       {"_#Fire64x-0", false, F, 0, 0, 0, 0, 0},
@@ -62,9 +63,9 @@ TEST(DynamicTextureName, GoldenTable) {
       {"", false, F, 0, 0, 0, 0, 0},
       {"_", false, F, 0, 0, 0, 0, 0},
       {"_#", false, F, 0, 0, 0, 0, 0},
-      {"_#Fire", false, F, 0, 0, 0, 0, 0},
+      {"_#Fire", false, F, 0, 0, 0, 0, 0, "no size"},
       {"_#Fire64", false, F, 0, 0, 0, 0, 0},
-      {"_#Fire64x", false, F, 0, 0, 0, 0, 0},
+      {"_#Fire64x", false, F, 0, 0, 0, 0, 0, "no readable width and height"},
       {"_#Fire64xx64", false, F, 0, 0, 0, 0, 0},
       {"_#Fire64x+", false, F, 0, 0, 0, 0, 0},
       // Kinds are exact and case-sensitive; the kind ends at the first digit.
@@ -72,15 +73,21 @@ TEST(DynamicTextureName, GoldenTable) {
       {"_#PLASMA64x64,1,2,3", false, P, 0, 0, 0, 0, 0},
       {"_#Fire 64x64", false, F, 0, 0, 0, 0, 0},
       {"_#Fire-64x64", false, F, 0, 0, 0, 0, 0},
-      {"_#Smoke64x64", false, F, 0, 0, 0, 0, 0},
+      {"_#Smoke64x64", false, F, 0, 0, 0, 0, 0, "kind is neither Plasma nor Fire"},
       {"_#64x64", false, F, 0, 0, 0, 0, 0},
       {"_#Plasma", false, P, 0, 0, 0, 0, 0},
   };
   for (const NameCase& c : cases) {
     DynamicTextureName parsed;
-    const bool valid = parseDynamicTextureName(c.name, &parsed);
+    std::string error = "stale";
+    const bool valid = parseDynamicTextureName(c.name, &parsed, &error);
     ASSERT_EQ(valid, c.valid) << '"' << c.name << '"';
-    if (!valid) continue;
+    if (!valid) {
+      EXPECT_TRUE(error != "stale" && !error.empty() && error.find(c.reason ? c.reason : "") != std::string::npos)
+          << c.name << ": " << error;
+      continue;
+    }
+    EXPECT_EQ(error, "") << c.name;
     EXPECT_EQ(parsed.kind, c.kind) << c.name;
     EXPECT_EQ(parsed.width, c.width) << c.name;
     EXPECT_EQ(parsed.height, c.height) << c.name;
@@ -93,9 +100,9 @@ TEST(DynamicTextureName, GoldenTable) {
 // Names with embedded zero bytes or of great length are plain data.
 TEST(DynamicTextureName, OddBytesAndLengths) {
   DynamicTextureName parsed;
-  EXPECT_FALSE(parseDynamicTextureName(std::string("_#Fi\0re8x8", 10), &parsed));
-  EXPECT_TRUE(parseDynamicTextureName(std::string("_#Fire8x8\0junk", 14), &parsed));
-  EXPECT_FALSE(parseDynamicTextureName("_#" + std::string(100000, 'F'), &parsed));
-  EXPECT_FALSE(parseDynamicTextureName("_#Fire" + std::string(100000, '9') + "x8", &parsed));
-  EXPECT_TRUE(parseDynamicTextureName("_#Fire8x8" + std::string(100000, ','), &parsed));
+  EXPECT_FALSE(parseDynamicTextureName(std::string("_#Fi\0re8x8", 10), &parsed, nullptr));
+  EXPECT_TRUE(parseDynamicTextureName(std::string("_#Fire8x8\0junk", 14), &parsed, nullptr));
+  EXPECT_FALSE(parseDynamicTextureName("_#" + std::string(100000, 'F'), &parsed, nullptr));
+  EXPECT_FALSE(parseDynamicTextureName("_#Fire" + std::string(100000, '9') + "x8", &parsed, nullptr));
+  EXPECT_TRUE(parseDynamicTextureName("_#Fire8x8" + std::string(100000, ','), &parsed, nullptr));
 }
