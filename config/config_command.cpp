@@ -37,6 +37,11 @@ void printConfigUsage(std::ostream& out) {
          "replaces it.\n";
 }
 
+int configReport(std::ostream& err, int status, const std::string& text) {
+  err << "config: " << text << '\n';
+  return status;
+}
+
 namespace {
 
 // Takes the lock of the file a write to path replaces (a link's target).
@@ -82,27 +87,21 @@ int runConfigCommand(const std::vector<std::string>& args, const std::string& de
     } else if (a == "--set") {
       inSet = true;
     } else if (a == "--file") {
-      if (i + 1 == args.size()) {
-        err << "config: --file needs a path\n";
-        return 2;
-      }
+      if (i + 1 == args.size()) return configReport(err, 2, "--file needs a path");
       path = args[++i];
       inSet = false;
     } else if (inSet && a.compare(0, 2, "--") != 0) {
       assignments.push_back(a);
     } else {
-      err << "config: unknown argument \"" << a << "\" (config --help shows the usage)\n";
-      return 2;
+      return configReport(err, 2, "unknown argument \"" + a + "\" (config --help shows the usage)");
     }
   }
   if (help) {
     printConfigUsage(out);
     return 0;
   }
-  if (!show && !reset && assignments.empty()) {
-    err << "config: nothing to do (config --help shows the usage)\n";
-    return 2;
-  }
+  if (!show && !reset && assignments.empty())
+    return configReport(err, 2, "nothing to do (config --help shows the usage)");
 
   const bool write = reset || !assignments.empty();
   // A writer holds the lock from before its read until after its rename, so
@@ -110,10 +109,7 @@ int runConfigCommand(const std::vector<std::string>& args, const std::string& de
   SettingsLock lock;
   if (write) {
     std::string error;
-    if (!lockSettingsFile(lock, path, error)) {
-      err << "config: " << error << '\n';
-      return 1;
-    }
+    if (!lockSettingsFile(lock, path, error)) return configReport(err, 1, error);
   }
   SettingsFile file;
   file.load(path);
@@ -129,37 +125,27 @@ int runConfigCommand(const std::vector<std::string>& args, const std::string& de
   }
   for (const std::string& kv : assignments) {
     size_t eq = kv.find('=');
-    if (eq == std::string::npos || eq == 0) {
-      err << "config: \"" << kv << "\" is not NAME=VALUE\n";
-      return 2;
-    }
+    if (eq == std::string::npos || eq == 0) return configReport(err, 2, "\"" + kv + "\" is not NAME=VALUE");
     std::string error;
-    if (!setSettingsField(record, kv.substr(0, eq), kv.substr(eq + 1), error)) {
-      err << "config: " << error << '\n';
-      return 2;
-    }
+    if (!setSettingsField(record, kv.substr(0, eq), kv.substr(eq + 1), error)) return configReport(err, 2, error);
   }
 
-  if (write && file.state == SettingsFileUnreadable) {
-    // Neither --set nor --reset can help here; say what does.
-    err << "config: " << path << " cannot be read (" << file.problem
-        << "), so nothing was written; remove or rename it, or name another file with --file\n";
-    return 1;
-  }
-  if (write && !reset && !file.safeToRewrite()) {
-    err << "config: " << path << " is not a sound settings file (" << file.problem
-        << "); it was left as it is. config --reset replaces it with the defaults.\n";
-    return 1;
-  }
+  // Neither --set nor --reset can help an unreadable file; say what does.
+  if (write && file.state == SettingsFileUnreadable)
+    return configReport(err, 1,
+                        path + " cannot be read (" + file.problem +
+                            "), so nothing was written; remove or rename it, or name another file with --file");
+  if (write && !reset && !file.safeToRewrite())
+    return configReport(err, 1,
+                        path + " is not a sound settings file (" + file.problem +
+                            "); it was left as it is. config --reset replaces it with the defaults.");
   if (write) {
     std::string error;
-    if (!writeSettingsFile(path, record, error)) {
-      err << "config: " << error << '\n';
-      return 1;
-    }
+    if (!writeSettingsFile(path, record, error)) return configReport(err, 1, error);
   } else if (!file.safeToRewrite()) {
-    err << "config: note: " << path << " is not a sound settings file (" << file.problem
-        << "); these are the values the show takes from it\n";
+    configReport(err, 0,
+                 "note: " + path + " is not a sound settings file (" + file.problem +
+                     "); these are the values the show takes from it");
   }
   if (show)
     for (int i = 0; i < settingsFieldCount; ++i)

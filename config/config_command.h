@@ -15,6 +15,11 @@ int runConfigCommand(const std::vector<std::string>& args, const std::string& pa
 
 void printConfigUsage(std::ostream& out);
 
+// Everything the settings program says on standard error goes through here:
+// "config: text" as one line on err. Returns status, for `return
+// configReport(...)`.
+int configReport(std::ostream& err, int status, const std::string& text);
+
 class Settings;
 // Writes record to path through SafeFileWriter, holding the file's
 // SettingsLock while it does (the dialogs' OK). False with error set; the

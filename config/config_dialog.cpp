@@ -5,7 +5,7 @@
 
 #include <gtk/gtk.h>
 
-#include <cstdio>
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -123,10 +123,8 @@ void showError(GtkWidget* parent, const std::string& text) {
 
 // X11 screensaver managers name no owner window; ownerWindow is not used.
 int runConfigDialog(int& argc, char**& argv, const std::string& path, long long) {
-  if (!gtk_init_check(&argc, &argv)) {
-    std::fprintf(stderr, "config: cannot open the display; config --help shows the command-line use\n");
-    return 1;
-  }
+  if (!gtk_init_check(&argc, &argv))
+    return configReport(std::cerr, 1, "cannot open the display; config --help shows the command-line use");
   SettingsFile file;
   file.load(path);
 
@@ -140,12 +138,7 @@ int runConfigDialog(int& argc, char**& argv, const std::string& path, long long)
   gtk_box_set_spacing(GTK_BOX(content), 12);
 
   if (!file.safeToRewrite()) {
-    // Say so before the user decides: OK replaces what is there, unless
-    // it is no file at all.
-    std::string text = "The settings file " + path + " could not be used: " + file.problem +
-                       (file.state == SettingsFileUnreadable ? ". Remove or rename it to save the choices below."
-                                                                  : ". OK replaces it with the choices below.");
-    GtkWidget* warning = gtk_label_new(text.c_str());
+    GtkWidget* warning = gtk_label_new(unsoundFileWarning(file, path).c_str());
     gtk_label_set_line_wrap(GTK_LABEL(warning), TRUE);
     gtk_label_set_max_width_chars(GTK_LABEL(warning), 48);
     gtk_label_set_xalign(GTK_LABEL(warning), 0);

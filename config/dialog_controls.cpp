@@ -34,3 +34,9 @@ void DialogControls::updateAvailability() const {
   const Settings shown = choices(Settings());
   for (size_t i = 0; i < fields.size(); ++i) enable(dialog, i, settingsFieldAvailable(shown, *fields[i]));
 }
+
+std::string unsoundFileWarning(const SettingsFile& file, const std::string& path) {
+  return "The settings file " + (path.empty() ? "" : path + " ") + "could not be used: " + file.problem +
+         (file.state == SettingsFileUnreadable ? ". Remove or rename it to save the choices below."
+                                                : ". OK replaces it with the choices below.");
+}

@@ -7,10 +7,12 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "app/settings.h"
 #include "app/settings_field.h"
+#include "app/settings_file.h"
 
 class DialogControls {
  public:
@@ -34,3 +36,8 @@ class DialogControls {
   void (*show)(void* dialog, size_t field, int value);
   void (*enable)(void* dialog, size_t field, bool on);
 };
+
+// What a dialog says above its choices when the file cannot be rewritten as
+// it stands, before the user decides: OK replaces it, unless it is no file
+// at all. path may be empty where there is no room for it.
+std::string unsoundFileWarning(const SettingsFile& file, const std::string& path);

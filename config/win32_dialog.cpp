@@ -149,12 +149,7 @@ int buildControls(Dialog& d) {
 
   int y = margin;
   if (!d.file.safeToRewrite()) {
-    // Say so before the user decides: OK replaces what is there, unless
-    // it is no file at all.
-    std::string text = "The settings file could not be used: " + d.file.problem +
-                       (d.file.state == SettingsFileUnreadable ? ". Remove or rename it to save the choices below."
-                                                                  : ". OK replaces it with the choices below.");
-    add(d, "STATIC", text.c_str(), 0, margin, y, width - 2 * margin, 48, -1);
+    add(d, "STATIC", unsoundFileWarning(d.file, "").c_str(), 0, margin, y, width - 2 * margin, 48, -1);
     y += 54;
   }
   // One group box a section, each as tall as its rows.
