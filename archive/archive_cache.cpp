@@ -2,8 +2,6 @@
 // destroyed when the count returns to 0; the next request reads the file anew.
 #include "archive/archive_cache.h"
 
-ArchiveCache::ArchiveCache() : basePath("0") {}
-
 // Archives still held at exit are freed; their GL textures are left alone,
 // since the GL context is gone by then.
 ArchiveCache::~ArchiveCache() {

@@ -11,7 +11,7 @@
 
 class ArchiveCache {
  public:
-  ArchiveCache();
+  ArchiveCache() = default;
   ~ArchiveCache();
   ArchiveCache(const ArchiveCache&) = delete;
   ArchiveCache& operator=(const ArchiveCache&) = delete;
@@ -24,7 +24,7 @@ class ArchiveCache {
   void releaseTexture(const char* archiveName, uint32_t textureName);
   void release(const char* archiveName);
 
-  std::string basePath;
+  std::string basePath = "0";
   // Keyed by the name asked for, not the path read.
   CountedTable<Archive*> archives;
 

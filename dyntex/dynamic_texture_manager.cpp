@@ -15,8 +15,6 @@ static void freePlasmaColour(void* state) { delete[] static_cast<uint8_t*>(state
 
 static void freeFireState(void* state) { delete static_cast<FireState*>(state); }
 
-DynamicTextureManager::DynamicTextureManager() {}
-
 DynamicTextureManager::~DynamicTextureManager() {
   for (DynamicTexture* texture : textures.objects) delete texture;
 }

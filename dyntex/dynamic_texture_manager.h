@@ -11,7 +11,7 @@
 
 class DynamicTextureManager {
  public:
-  DynamicTextureManager();
+  DynamicTextureManager() = default;
   // Frees what is left without GL calls: at process exit the context that
   // owned the textures is already gone.
   ~DynamicTextureManager();
