@@ -1,6 +1,8 @@
 // Mesh: taking one checked record in place and giving its texture back.
 #include "scene/mesh.h"
 
+#include <GL/gl.h>
+
 #include <algorithm>
 #include <vector>
 
@@ -20,9 +22,11 @@ Mesh::Mesh()
       textureName(nullptr),
       texture(0),
       dynamicTexture(false),
-      modelView() {}
+      modelView(),
+      geometryList(0) {}
 
 Mesh::~Mesh() {
+  if (geometryList != 0) glDeleteLists(geometryList, 1);
   if (textureName) {
     if (dynamicTexture)
       dynamicTextureManager.release(textureKey);

@@ -45,9 +45,11 @@ class Mesh {
   uint32_t texture;
   bool dynamicTexture;
   double modelView[16];
+  // The display list holding the triangles, made at the first draw (0: none yet).
+  uint32_t geometryList;
 
  private:
-  void drawTriangles() const;
+  void drawTriangles();
   // Switches on (before a deferred draw) or back off the state saved with
   // the mesh; the depth test, on in the baseline, the other way round.
   void switchSavedState(bool on) const;

@@ -17,12 +17,12 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
-// The calls from index from up to the first glDrawArrays after it.
+// The calls from index from up to the first glCallList after it.
 Calls upToDraw(int from) {
   Calls r;
   for (size_t i = from; i < glrec::calls().size(); ++i) {
     r.push_back(glrec::calls()[i]);
-    if (r.back().compare(0, 12, "glDrawArrays") == 0) break;
+    if (r.back().compare(0, 10, "glCallList") == 0) break;
   }
   return r;
 }
@@ -32,10 +32,14 @@ std::string bind(uint32_t texture) { return "glBindTexture(GL_TEXTURE_2D," + std
 const Calls kMaterial = {"glMaterialf(GL_FRONT_AND_BACK,GL_SHININESS,12.5)",
                          "glMaterialfv(GL_FRONT_AND_BACK,GL_SPECULAR,0.9,1,0.25,0.75)",
                          "glMaterialfv(GL_FRONT_AND_BACK,GL_DIFFUSE,0.5,0.6,0.7,0.8)",
-                         "glMaterialfv(GL_FRONT_AND_BACK,GL_AMBIENT,0.1,0.2,0.3,0.4)",
-                         "glVertexPointer(3,GL_DOUBLE,0)",
-                         "glNormalPointer(GL_DOUBLE,0)",
-                         "glTexCoordPointer(2,GL_DOUBLE,0)"};
+                         "glMaterialfv(GL_FRONT_AND_BACK,GL_AMBIENT,0.1,0.2,0.3,0.4)"};
+
+// A mesh's first draw: its triangles into display list 1, then the list.
+Calls firstDraw(int vertices) {
+  return {"glGenLists(1)", "glNewList(1,GL_COMPILE)", "glVertexPointer(3,GL_DOUBLE,0)", "glNormalPointer(GL_DOUBLE,0)",
+          "glTexCoordPointer(2,GL_DOUBLE,0)", "glDrawArrays(GL_TRIANGLES,0," + std::to_string(vertices) + ")",
+          "glEndList()", "glCallList(1)"};
+}
 
 Calls with(Calls head, const Calls& tail) {
   head.insert(head.end(), tail.begin(), tail.end());
@@ -78,14 +82,19 @@ TEST_F(MeshDrawTest, OpaqueMeshMaterialSequence) {
   n->render();
   const int at = glrec::indexOf("glGetDoublev(GL_MODELVIEW_MATRIX)");
   ASSERT_GE(at, 0) << glrec::dump();
-  EXPECT_EQ(upToDraw(at), with(with({"glGetDoublev(GL_MODELVIEW_MATRIX)", bind(0)}, kMaterial),
-                               {"glDrawArrays(GL_TRIANGLES,0,3)"}));
+  EXPECT_EQ(upToDraw(at), with(with({"glGetDoublev(GL_MODELVIEW_MATRIX)", bind(0)}, kMaterial), firstDraw(3)));
   EXPECT_EQ(glrec::vertexPointer(), n->meshes[0]->positions);
   EXPECT_EQ(glrec::normalPointer(), n->meshes[0]->normals);
   EXPECT_EQ(glrec::texCoordPointer(), n->meshes[0]->texCoords);
   EXPECT_EQ(glrec::count("glEnable(GL_BLEND)") + glrec::count("glEnable(GL_ALPHA_TEST)"), 0);
   EXPECT_TRUE(deferredMeshes.empty());
+  // Later frames call the list; the mesh's end deletes it.
+  glrec::clearCalls();
+  n->render();
+  EXPECT_EQ(upToDraw(glrec::indexOf("glGetDoublev(GL_MODELVIEW_MATRIX)")),
+            with(with({"glGetDoublev(GL_MODELVIEW_MATRIX)", bind(0)}, kMaterial), {"glCallList(1)"}));
   deleteSceneTree(n);
+  EXPECT_EQ(glrec::liveListCount(), 0);
 }
 
 TEST_F(MeshDrawTest, AlphaTestOnlyAroundItsMesh) {
@@ -93,8 +102,8 @@ TEST_F(MeshDrawTest, AlphaTestOnlyAroundItsMesh) {
   n->render();
   const int on = glrec::indexOf("glEnable(GL_ALPHA_TEST)");
   ASSERT_GE(on, 0);
-  EXPECT_EQ(upToDraw(on), with(with({"glEnable(GL_ALPHA_TEST)", bind(0)}, kMaterial), {"glDrawArrays(GL_TRIANGLES,0,6)"}));
-  EXPECT_EQ(glrec::indexOf("glDisable(GL_ALPHA_TEST)"), glrec::indexOf("glDrawArrays(GL_TRIANGLES,0,6)") + 1);
+  EXPECT_EQ(upToDraw(on), with(with({"glEnable(GL_ALPHA_TEST)", bind(0)}, kMaterial), firstDraw(6)));
+  EXPECT_EQ(glrec::indexOf("glDisable(GL_ALPHA_TEST)"), glrec::indexOf("glCallList(1)") + 1);
   EXPECT_FALSE(glrec::enabled(GL_ALPHA_TEST));
   EXPECT_FALSE(glrec::enabled(GL_BLEND));
   deleteSceneTree(n);
@@ -112,9 +121,8 @@ TEST_F(MeshDrawTest, DeferredMeshKeepsADepthOffCallbackAndRestoresTheBaseline) {
   const uint32_t t = n->meshes[0]->texture;
   EXPECT_EQ(glrec::calls(),
             with(with({"glDepthMask(GL_FALSE)", "glDisable(GL_DEPTH_TEST)", "glLoadMatrixd()", "glEnable(GL_BLEND)", bind(t)},
-                      kMaterial),
-                 {"glDrawArrays(GL_TRIANGLES,0,3)", "glEnable(GL_DEPTH_TEST)", "glDisable(GL_BLEND)",
-                  "glDepthMask(GL_TRUE)"}));
+                      with(kMaterial, firstDraw(3))),
+                 {"glEnable(GL_DEPTH_TEST)", "glDisable(GL_BLEND)", "glDepthMask(GL_TRUE)"}));
   EXPECT_TRUE(deferredMeshes.empty());
   deleteSceneTree(n);
 }
@@ -126,7 +134,7 @@ TEST_F(MeshDrawTest, DeferredAlphaTestedMeshIsBothTestedAndBlended) {
   flushDeferredMeshes();
   const Calls expected = {"glDepthMask(GL_FALSE)", "glEnable(GL_ALPHA_TEST)", "glLoadMatrixd()", "glEnable(GL_BLEND)"};
   EXPECT_EQ(Calls(glrec::calls().begin(), glrec::calls().begin() + 4), expected) << glrec::dump();
-  EXPECT_GT(glrec::indexOf("glDisable(GL_ALPHA_TEST)"), glrec::indexOf("glDrawArrays(GL_TRIANGLES,0,3)"));
+  EXPECT_GT(glrec::indexOf("glDisable(GL_ALPHA_TEST)"), glrec::indexOf("glCallList(1)"));
   EXPECT_FALSE(glrec::enabled(GL_ALPHA_TEST) || glrec::enabled(GL_BLEND));
   deleteSceneTree(n);
 }
@@ -141,7 +149,7 @@ TEST_F(MeshDrawTest, DeferredMeshOfAScaledNodeDrawsWithItsScaleAndNormalize) {
   glrec::clearCalls();
   flushDeferredMeshes();
   EXPECT_EQ(glrec::indexOf("glEnable(GL_NORMALIZE)"), 1) << glrec::dump();
-  EXPECT_GT(glrec::indexOf("glDisable(GL_NORMALIZE)"), glrec::indexOf("glDrawArrays(GL_TRIANGLES,0,3)"));
+  EXPECT_GT(glrec::indexOf("glDisable(GL_NORMALIZE)"), glrec::indexOf("glCallList(1)"));
   const double* m = glrec::modelView();  // left at the mesh's matrix
   EXPECT_EQ(m[0], 2.0);
   EXPECT_EQ(m[5], 4.0);
@@ -156,7 +164,7 @@ TEST_F(MeshDrawTest, NormalizeIsOffAfterAScaledNodesMeshes) {
   glEnable(GL_NORMALIZE);
   glrec::clearCalls();
   n->render();
-  const int draw = glrec::indexOf("glDrawArrays(GL_TRIANGLES,0,3)");
+  const int draw = glrec::indexOf("glCallList(1)");
   EXPECT_LT(glrec::indexOf("glScaled(0.1,0.1,0.1)"), draw);
   EXPECT_LT(glrec::indexOf("glEnable(GL_NORMALIZE)"), draw);
   EXPECT_EQ(glrec::indexOf("glDisable(GL_NORMALIZE)"), draw + 1);

@@ -70,7 +70,10 @@ struct State {
   GLuint nextTexture = 1;
   std::set<GLuint> textures;
   int gens = 0;
+  GLuint nextList = 1;
+  std::set<GLuint> lists;
   std::string extensions = "GL_ARB_multitexture";
+  std::string renderer = "GL recorder";
   const void* vertex = nullptr;
   const void* normal = nullptr;
   const void* texCoord = nullptr;
@@ -181,12 +184,14 @@ std::string dump() {
 }
 
 void setExtensions(const char* extensions) { st().extensions = extensions; }
+void setRenderer(const char* renderer) { st().renderer = renderer; }
 bool enabled(GLenum cap) { return st().caps.count(cap) != 0; }
 GLboolean depthMask() { return st().depthMask; }
 GLuint boundTexture() { return st().bound; }
 bool textureExists(GLuint name) { return st().textures.count(name) != 0; }
 int liveTextureCount() { return static_cast<int>(st().textures.size()); }
 int genCount() { return st().gens; }
+int liveListCount() { return static_cast<int>(st().lists.size()); }
 const double* modelView() { return st().modelView.back().m; }
 const double* projection() { return st().projection.back().m; }
 const void* vertexPointer() { return st().vertex; }
@@ -219,7 +224,7 @@ std::string enumName(GLenum v) {
       {GL_MODULATE, "GL_MODULATE"}, {GL_TEXTURE_MIN_FILTER, "GL_TEXTURE_MIN_FILTER"},
       {GL_TEXTURE_MAG_FILTER, "GL_TEXTURE_MAG_FILTER"}, {GL_LINEAR, "GL_LINEAR"},
       {GL_RGBA, "GL_RGBA"}, {GL_RGB, "GL_RGB"}, {GL_UNSIGNED_BYTE, "GL_UNSIGNED_BYTE"},
-      {GL_DOUBLE, "GL_DOUBLE"}, {GL_FLOAT, "GL_FLOAT"}, {GL_TRIANGLES, "GL_TRIANGLES"},
+      {GL_DOUBLE, "GL_DOUBLE"}, {GL_FLOAT, "GL_FLOAT"}, {GL_TRIANGLES, "GL_TRIANGLES"}, {GL_COMPILE, "GL_COMPILE"}, {GL_RENDERER, "GL_RENDERER"},
       {GL_FRONT_AND_BACK, "GL_FRONT_AND_BACK"}, {GL_SHININESS, "GL_SHININESS"},
       {GL_SPECULAR, "GL_SPECULAR"}, {GL_DIFFUSE, "GL_DIFFUSE"}, {GL_AMBIENT, "GL_AMBIENT"},
       {GL_UNPACK_ALIGNMENT, "GL_UNPACK_ALIGNMENT"}, {GL_UNPACK_ROW_LENGTH, "GL_UNPACK_ROW_LENGTH"},
@@ -265,6 +270,7 @@ void GLAPIENTRY glHint(GLenum t, GLenum m) { if (logging) log("glHint(%s,%s)", e
 const GLubyte* GLAPIENTRY glGetString(GLenum name) {
   if (logging) log("glGetString(%s)", e(name));
   if (name == GL_EXTENSIONS) return reinterpret_cast<const GLubyte*>(st().extensions.c_str());
+  if (name == GL_RENDERER) return reinterpret_cast<const GLubyte*>(st().renderer.c_str());
   return reinterpret_cast<const GLubyte*>("GL recorder");
 }
 GLenum GLAPIENTRY glGetError(void) { return GL_NO_ERROR; }
@@ -418,6 +424,19 @@ void GLAPIENTRY glTexCoordPointer(GLint size, GLenum type, GLsizei stride, const
   st().texCoord = p;
 }
 void GLAPIENTRY glDrawArrays(GLenum mode, GLint first, GLsizei n) { if (logging) log("glDrawArrays(%s,%d,%d)", e(mode), first, n); }
+GLuint GLAPIENTRY glGenLists(GLsizei range) {
+  if (logging) log("glGenLists(%d)", range);
+  const GLuint first = st().nextList;
+  for (GLsizei i = 0; i < range; ++i) st().lists.insert(st().nextList++);
+  return first;
+}
+void GLAPIENTRY glNewList(GLuint list, GLenum mode) { if (logging) log("glNewList(%u,%s)", list, e(mode)); }
+void GLAPIENTRY glEndList(void) { if (logging) log("glEndList()"); }
+void GLAPIENTRY glCallList(GLuint list) { if (logging) log("glCallList(%u)", list); }
+void GLAPIENTRY glDeleteLists(GLuint list, GLsizei range) {
+  if (logging) log("glDeleteLists(%u,%d)", list, range);
+  for (GLsizei i = 0; i < range; ++i) st().lists.erase(list + i);
+}
 void GLAPIENTRY glFlush(void) { if (logging) log("glFlush()"); }
 void GLAPIENTRY glFinish(void) { if (logging) log("glFinish()"); }
 

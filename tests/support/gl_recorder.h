@@ -39,6 +39,8 @@ std::string dump();
 
 // What glGetString(GL_EXTENSIONS) answers.
 void setExtensions(const char* extensions);
+// What glGetString(GL_RENDERER) answers ("GL recorder" unless told).
+void setRenderer(const char* renderer);
 
 bool enabled(GLenum cap);
 GLboolean depthMask();
@@ -47,6 +49,8 @@ bool textureExists(GLuint name);
 int liveTextureCount();
 // Number of glGenTextures calls since reset.
 int genCount();
+// Display lists made and not yet deleted.
+int liveListCount();
 
 // Current matrices, column-major as glGetDoublev returns them.
 const double* modelView();
