@@ -161,8 +161,20 @@ bool Display::resize(int w, int h) {
   return true;
 }
 
+// A renderer that runs on the CPU: Mesa's, or Windows' own GL 1.1.
+static bool softwareRenderer() {
+  const GLubyte* name = glGetString(GL_RENDERER);
+  if (!name) return false;
+  const std::string renderer = reinterpret_cast<const char*>(name);
+  for (const char* known : {"llvmpipe", "softpipe", "Software Rasterizer", "GDI Generic"})
+    if (renderer.find(known) != std::string::npos) return true;
+  return false;
+}
+
 void Display::applyInitialGlState(bool multisampled) {
-  if (multisampled) glEnable(GL_MULTISAMPLE);
+  // On a software renderer every sample is paid for on the CPU: four of them
+  // double the cost of a frame, so its edges go without.
+  if (multisampled && !softwareRenderer()) glEnable(GL_MULTISAMPLE);
   glEnable(GL_TEXTURE_2D);
   glShadeModel(GL_SMOOTH);
   glClearColor(0, 0, 0, 0);

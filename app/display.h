@@ -31,7 +31,7 @@ class Display {
   bool resize(int width, int height);
 
   // The fixed GL state of the show, in its order; GL_MULTISAMPLE first when
-  // the multisampled mode was granted.
+  // the multisampled mode was granted and the renderer is not software.
   static void applyInitialGlState(bool multisampled);
 
   // Viewport, perspective and viewNearCorner for a window of this size.
