@@ -38,3 +38,7 @@ class Archive {
 // Makes a GL texture from the image in entry and leaves it bound; 0, with
 // nothing made and the reason in error, when the bytes do not decode.
 uint32_t makeEntryTexture(const ArchiveEntry& entry, std::string* error);
+// Makes a GL texture of width x height RGBA pixels, as every texture of the
+// show is made (linear filtering, modulated by the lighting), and leaves it
+// bound.
+uint32_t makeRgbaTexture(int32_t width, int32_t height, const void* pixels);

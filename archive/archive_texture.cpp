@@ -23,14 +23,19 @@ std::string printable(std::string text) {
 uint32_t makeEntryTexture(const ArchiveEntry& entry, std::string* error) {
   SDL_Surface* image = decodeImage(entry.data, entry.size, error);
   if (!image) return 0;
+  const uint32_t texture = makeRgbaTexture(image->w, image->h, image->pixels);
+  SDL_FreeSurface(image);
+  return texture;
+}
+
+uint32_t makeRgbaTexture(int32_t width, int32_t height, const void* pixels) {
   GLuint texture = 0;
   glGenTextures(1, &texture);
   glBindTexture(GL_TEXTURE_2D, texture);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, image->w, image->h, 0, GL_RGBA, GL_UNSIGNED_BYTE, image->pixels);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
   glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-  SDL_FreeSurface(image);
   return texture;
 }
 

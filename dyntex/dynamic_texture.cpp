@@ -5,6 +5,7 @@
 
 #include "anim/animator.h"
 #include "app/globals.h"
+#include "archive/archive.h"
 
 DynamicTexture::DynamicTexture(TextureGenerator generator, void* state, StateRelease freeState, int32_t width,
                                int32_t height)
@@ -18,15 +19,7 @@ DynamicTexture::DynamicTexture(TextureGenerator generator, void* state, StateRel
       byteSize(static_cast<uint32_t>(width) * static_cast<uint32_t>(height) * 4u) {
   pixels = new uint8_t[byteSize];
   generator(static_cast<int32_t>(frameTick), width, height, pixels, state);
-
-  GLuint name = 0;
-  glGenTextures(1, &name);
-  glName = name;
-  glBindTexture(GL_TEXTURE_2D, glName);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
-  glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+  glName = makeRgbaTexture(width, height, pixels);
 }
 
 DynamicTexture::~DynamicTexture() {
