@@ -21,7 +21,7 @@ open_dialog() {
   DIALOG_WINDOW=$(timeout "$WAIT_LIMIT" xdotool search --sync --onlyvisible --name "Orvel Kite settings" | head -1)
   [ -n "$DIALOG_WINDOW" ] || return 1
   xdotool windowfocus --sync "$DIALOG_WINDOW"
-  sleep 0.5  # let it draw
+  await_settled_screen
 }
 
 keys() {

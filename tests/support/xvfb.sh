@@ -9,7 +9,12 @@
 #     server does not answer within XVFB_TIMEOUT seconds (default 60).
 #   stop_xvfb
 #     ends that server and unsets DISPLAY.
-# Both are safe under set -e.
+#   await_settled_screen
+#     waits until two pictures of the screen a tenth of a second apart are
+#     the same, so that a window just mapped has been drawn before a
+#     screenshot is taken of it; gives up after XVFB_TIMEOUT seconds. Only
+#     for screens that come to rest (a dialog, a preview), not a running show.
+# All are safe under set -e.
 XVFB_PID=${XVFB_PID:-}
 
 start_xvfb() {
@@ -52,5 +57,19 @@ stop_xvfb() {
   fi
   XVFB_PID=""
   unset DISPLAY
+  return 0
+}
+
+await_settled_screen() {
+  local dir i
+  dir=$(mktemp -d /tmp/orvel-settle.XXXXXX) || return 1
+  import -window root "rgb:$dir/a" 2>/dev/null || true
+  for ((i = 0; i < 10 * ${XVFB_TIMEOUT:-60}; i++)); do
+    sleep 0.1
+    import -window root "rgb:$dir/b" 2>/dev/null || true
+    cmp -s "$dir/a" "$dir/b" && break
+    mv "$dir/b" "$dir/a"
+  done
+  rm -rf "$dir"
   return 0
 }

@@ -20,6 +20,7 @@ mkdir -p "$SHOTS"
 trap 'rm -rf "$WORK"' EXIT
 
 source "$(dirname "$0")/checks.sh"
+source "$(dirname "$0")/../support/xvfb.sh"
 winpath() { "$WINE" winepath -w "$1" 2>/dev/null; }
 reg_path() { w reg add 'HKLM\Software\quorvant\Orvel Kite\Settings' /v Path /t REG_SZ /d "$1" /f >/dev/null 2>&1; }
 shot() { import -window root "$SHOTS/$1.png" 2>/dev/null; echo "$SHOTS/$1.png"; }
@@ -119,7 +120,7 @@ for width in 152 200; do
     "$(winpath "$WORK/host.out")" &
   host=$!
   for _ in $(seq 100); do grep -q '^child=' "$WORK/host.out" 2>/dev/null && break; sleep 0.1; done
-  sleep 1
+  await_settled_screen
   shot "preview-$width" >/dev/null
   touch "$WORK/go"
   timeout 30 tail --pid=$host -f /dev/null
@@ -180,7 +181,7 @@ cfg=$!
 LIMIT=40 w "$HELPERS/dialog_driver.exe" "$(winpath "$WORK/driver.out")" "$(winpath "$WORK/go")" 111 1 &
 drv=$!
 for _ in $(seq 200); do grep -q found "$WORK/driver.out" 2>/dev/null && break; sleep 0.1; done
-sleep 1
+await_settled_screen
 shot config-dialog >/dev/null
 touch "$WORK/go"
 timeout 30 tail --pid=$drv -f /dev/null
