@@ -6,14 +6,13 @@
 // per flake. Then ten seconds of the loop on the real clock at the frame cap
 // and uncapped: the CPU time the show asks for when nothing waits for the
 // screen. Archives: $ORVEL_DIST, else the dist/ folder beside bench/.
-#include <benchmark/benchmark.h>
 #include <unistd.h>
 
 #include <SDL/SDL.h>
+#include <benchmark/benchmark.h>
 
-#include <climits>
-#include <ctime>
 #include <cstdlib>
+#include <ctime>
 #include <string>
 
 #include "anim/animator.h"
@@ -24,6 +23,7 @@
 #include "app/scene_setup.h"
 #include "app/settings.h"
 #include "archive/archive_cache.h"
+#include "platform/platform.h"
 #include "scene/scene_node.h"
 #include "snow/snowfall.h"
 #include "support/gl_recorder.h"
@@ -32,12 +32,7 @@ namespace {
 
 std::string distFolder() {
   if (const char* env = getenv("ORVEL_DIST")) return std::string(env) + "/";
-  char exe[PATH_MAX];
-  const ssize_t n = readlink("/proc/self/exe", exe, sizeof exe - 1);
-  if (n <= 0) return "dist/";
-  std::string path(exe, static_cast<size_t>(n));
-  path = path.substr(0, path.rfind('/'));         // .../bench
-  return path.substr(0, path.rfind('/')) + "/dist/";  // .../dist/
+  return platform::programFolder() + "../dist/";
 }
 
 bool haveArchives(const std::string& dir) {
