@@ -9,13 +9,9 @@
 
 #include "anim/animator.h"
 
-AnimCueList::AnimCueList() : current(-1), animator(nullptr) {}
-
 void AnimCueList::bindAnimator(Animator* a) { animator = a; }
 
-bool AnimCueList::validCue(int32_t index) const {
-  return index >= 0 && static_cast<size_t>(index) < cueEnabled.size();
-}
+bool AnimCueList::validCue(int32_t index) const { return index >= 0 && static_cast<size_t>(index) < cueEnabled.size(); }
 
 int32_t AnimCueList::addCue() {
   cueEnabled.push_back(1);

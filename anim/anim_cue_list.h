@@ -27,7 +27,7 @@ struct AnimCueLink {
 
 class AnimCueList {
  public:
-  AnimCueList();
+  AnimCueList() = default;
 
   void bindAnimator(Animator* animator);
   // Appends an empty cue, makes it current and returns its index.
@@ -42,12 +42,12 @@ class AnimCueList {
   // those tracks), then fires its links.
   void fireCue(int32_t index);
 
-  int32_t current;
+  int32_t current = -1;
   std::vector<int32_t> cueEnabled;
   std::vector<std::vector<AnimTrack> > cueTracks;
   std::vector<std::vector<AnimCueCommand> > cueCommands;
   std::vector<std::vector<AnimCueLink> > cueLinks;
-  Animator* animator;
+  Animator* animator = nullptr;
 
  private:
   bool validCue(int32_t index) const;

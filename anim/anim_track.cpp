@@ -4,21 +4,7 @@
 #include "app/globals.h"
 
 AnimTrack::AnimTrack(int32_t id, bool enabled, double duration)
-    : target(nullptr),
-      elapsed(0.0),
-      axis(0),
-      param(0),
-      p1(0.0),
-      p2(0.0),
-      p3(0.0),
-      callback(nullptr),
-      userValue(0),
-      id(id),
-      enabled(enabled),
-      endless(duration == 0.0),
-      finished(false),
-      duration(duration == 0.0 ? 0.0 : duration),
-      total(0.0) {}
+    : id(id), enabled(enabled), endless(duration == 0.0), duration(duration == 0.0 ? 0.0 : duration) {}
 
 void AnimTrack::setCallback(MotionCurve function, int32_t value) {
   callback = function;
@@ -38,8 +24,7 @@ void AnimTrack::setCurve(MotionCurve function, int32_t curveAxis, double a, doub
   axis = curveAxis;
 }
 
-void AnimTrack::setCurve(MotionCurve function, int32_t curveAxis, int32_t curveParam, double a, double b,
-                         double c) {
+void AnimTrack::setCurve(MotionCurve function, int32_t curveAxis, int32_t curveParam, double a, double b, double c) {
   setCurve(function, curveAxis, a, b, c);
   param = curveParam;
 }

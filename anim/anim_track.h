@@ -27,18 +27,17 @@ class AnimTrack {
   // disabled. The callback also runs on the step that finishes the track.
   void step(uint32_t dt);
 
-  Transform* target;  // the animator's offset, set by Animator::addTrack
-  double elapsed;     // the curve's clock, ms; node curves reset it
-  int32_t axis;
-  int32_t param;
-  double p1, p2, p3;
-  MotionCurve callback;
-  int32_t userValue;
+  Transform* target = nullptr;  // the animator's offset, set by Animator::addTrack
+  double elapsed = 0.0;         // the curve's clock, ms; node curves reset it
+  int32_t axis = 0;
+  int32_t param = 0;
+  double p1 = 0.0, p2 = 0.0, p3 = 0.0;
+  MotionCurve callback = nullptr;
+  int32_t userValue = 0;
   int32_t id;
   bool enabled;
   bool endless;
-  bool finished;
-  double duration;  // ms, meaningful only when not endless
-  double total;     // ms run since the track was added
+  bool finished = false;
+  double duration;     // ms, meaningful only when not endless
+  double total = 0.0;  // ms run since the track was added
 };
-

@@ -12,7 +12,7 @@
 
 #include "app/globals.h"
 
-Animator::Animator() : currentTick(frameTick), previousTick(frameTick), speed(1.0) { offset.reset(); }
+Animator::Animator() : currentTick(frameTick), previousTick(frameTick) {}
 
 void Animator::advance() {
   previousTick = currentTick;

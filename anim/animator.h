@@ -26,7 +26,7 @@ class Animator {
 
   uint32_t currentTick;
   uint32_t previousTick;
-  double speed;
+  double speed = 1.0;
   Transform offset;
   std::vector<AnimTrack> tracks;
 };

@@ -30,7 +30,7 @@ class DynamicTexture {
   StateRelease freeState;
   int32_t width;
   int32_t height;
-  uint32_t glName;
-  uint8_t* pixels;
+  uint32_t glName = 0;
+  uint8_t* pixels = nullptr;
   uint32_t byteSize;
 };

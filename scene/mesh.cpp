@@ -9,21 +9,7 @@
 #include "app/globals.h"
 #include "archive/archive_cache.h"
 #include "dyntex/dynamic_texture_manager.h"
-#include "scene/deferred_meshes.h"
 #include "scene/mesh_entry.h"
-
-Mesh::Mesh()
-    : material(nullptr),
-      savedState(),
-      triangleCount(0),
-      positions(nullptr),
-      normals(nullptr),
-      texCoords(nullptr),
-      textureName(nullptr),
-      texture(0),
-      dynamicTexture(false),
-      modelView(),
-      geometryList(0) {}
 
 Mesh::~Mesh() {
   if (geometryList != 0) glDeleteLists(geometryList, 1);

@@ -16,7 +16,7 @@ enum MeshSavedState { SavedDepthTest = 0, SavedNormalize = 1, SavedLighting = 2,
 
 class Mesh {
  public:
-  Mesh();
+  Mesh() = default;
   // Gives the texture back; never frees entry data.
   ~Mesh();
   Mesh(const Mesh&) = delete;
@@ -34,19 +34,19 @@ class Mesh {
   // and blending off).
   void drawDeferred();
 
-  const uint8_t* material;
-  bool savedState[11];
-  int32_t triangleCount;
-  const uint8_t* positions;
-  const uint8_t* normals;
-  const uint8_t* texCoords;
+  const uint8_t* material = nullptr;
+  bool savedState[11] = {};
+  int32_t triangleCount = 0;
+  const uint8_t* positions = nullptr;
+  const uint8_t* normals = nullptr;
+  const uint8_t* texCoords = nullptr;
   std::string textureKey;
-  const char* textureName;
-  uint32_t texture;
-  bool dynamicTexture;
-  double modelView[16];
+  const char* textureName = nullptr;
+  uint32_t texture = 0;
+  bool dynamicTexture = false;
+  double modelView[16] = {};
   // The display list holding the triangles, made at the first draw (0: none yet).
-  uint32_t geometryList;
+  uint32_t geometryList = 0;
 
  private:
   void drawTriangles();

@@ -13,11 +13,7 @@
 
 #include "app/globals.h"
 
-SceneNode::SceneNode() : expired(false), dead(false), meshCount(0), hasMeshes(false) {
-  transform.reset();
-  transform.scaled = false;
-  cues.bindAnimator(&animator);
-}
+SceneNode::SceneNode() { cues.bindAnimator(&animator); }
 
 SceneNode::~SceneNode() { releaseMeshes(); }
 

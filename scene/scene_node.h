@@ -36,13 +36,13 @@ class SceneNode {
   Transform transform;
   Animator animator;
   AnimCueList cues;
-  bool expired;
-  bool dead;
+  bool expired = false;
+  bool dead = false;
   std::vector<FrameCallback> frameCallbacks;
   std::vector<Mesh*> meshes;
   std::vector<std::string> archiveRefs;
-  int32_t meshCount;
-  bool hasMeshes;
+  int32_t meshCount = 0;
+  bool hasMeshes = false;
   std::vector<SceneNode*> children;
 
  private:
@@ -65,5 +65,5 @@ const double oneShotTrack = -1.0;  // finished by its first step: its callback r
 // addCue, addCueTrack, fireCue(0): how the builders start a node's one track.
 void startTrack(SceneNode* node, const AnimTrack& track);
 // The same for a new track (id 1, enabled) of curve with these values.
-void startCurve(SceneNode* node, double duration, MotionCurve curve, int32_t axis = 0, double p1 = 0,
-                double p2 = 0, double p3 = 0);
+void startCurve(SceneNode* node, double duration, MotionCurve curve, int32_t axis = 0, double p1 = 0, double p2 = 0,
+                double p3 = 0);
