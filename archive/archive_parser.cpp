@@ -8,11 +8,6 @@ namespace {
 // Smallest record: a zero name length byte and a four-byte data size.
 const size_t kMinRecordSize = 5;
 
-uint32_t readU32(const uint8_t* p) {
-  return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 | static_cast<uint32_t>(p[2]) << 16 |
-         static_cast<uint32_t>(p[3]) << 24;
-}
-
 bool fail(std::string* error, size_t* errorOffset, size_t offset, const std::string& reason) {
   if (error) *error = reason;
   if (errorOffset) *errorOffset = offset;
@@ -23,11 +18,16 @@ std::string bytesLeft(size_t n) { return std::to_string(n) + (n == 1 ? " byte le
 
 }  // namespace
 
-bool parseArchive(const uint8_t* data, size_t size, std::vector<ArchiveRecordInfo>* records,
-                  std::string* error, size_t* errorOffset) {
+uint32_t readLittleEndian32(const uint8_t* p) {
+  return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 | static_cast<uint32_t>(p[2]) << 16 |
+         static_cast<uint32_t>(p[3]) << 24;
+}
+
+bool parseArchive(const uint8_t* data, size_t size, std::vector<ArchiveRecordInfo>* records, std::string* error,
+                  size_t* errorOffset) {
   if (records) records->clear();
   if (size < 4) return fail(error, errorOffset, 0, "entry count needs 4 bytes, the file has " + std::to_string(size));
-  const int32_t count = static_cast<int32_t>(readU32(data));
+  const int32_t count = static_cast<int32_t>(readLittleEndian32(data));
   if (records && count > 0) {
     // A lying count must not make us reserve memory the file cannot back.
     const size_t possible = (size - 4) / kMinRecordSize;
@@ -57,13 +57,14 @@ bool parseArchive(const uint8_t* data, size_t size, std::vector<ArchiveRecordInf
     if (size - pos < 4) {
       return fail(error, errorOffset, pos, "data size needs 4 bytes, " + bytesLeft(size - pos));
     }
-    const uint32_t dataSize = readU32(data + pos);
+    const uint32_t dataSize = readLittleEndian32(data + pos);
     if (dataSize > size - pos - 4) {
       return fail(error, errorOffset, pos,
                   "data size " + std::to_string(dataSize) + " exceeds the " + bytesLeft(size - pos - 4));
     }
     pos += 4;
-    if (records) records->push_back(ArchiveRecordInfo{std::string(name, shownLength), nameLength, recordOffset, pos, dataSize});
+    if (records)
+      records->push_back(ArchiveRecordInfo{std::string(name, shownLength), nameLength, recordOffset, pos, dataSize});
     pos += dataSize;
   }
   return true;

@@ -17,11 +17,15 @@ struct ArchiveRecordInfo {
   uint32_t size;        // its data size
 };
 
+// The little-endian uint32 at p, at any alignment: how the container and the
+// mesh entries store their numbers.
+uint32_t readLittleEndian32(const uint8_t* p);
+
 // Reads the entry count and the records of the archive in data[0, size).
 // On success fills records (when given) in file order and returns true;
 // bytes after the last counted record are ignored. On failure returns false
 // with a short reason in error and the byte offset of the faulty field in
 // errorOffset (both optional). Never reads outside the buffer and never
 // reserves more records than the bytes could hold.
-bool parseArchive(const uint8_t* data, size_t size, std::vector<ArchiveRecordInfo>* records,
-                  std::string* error, size_t* errorOffset);
+bool parseArchive(const uint8_t* data, size_t size, std::vector<ArchiveRecordInfo>* records, std::string* error,
+                  size_t* errorOffset);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "archive/archive_parser.h"
 #include "scene/mesh_entry.h"
 
 namespace {
@@ -27,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return 0;
   }
   check(error.empty());
-  const int32_t count = readMeshInt32(data + (data[0] == 255 ? 5 : 1));
+  const int32_t count = static_cast<int32_t>(readLittleEndian32(data + (data[0] == 255 ? 5 : 1)));
   check(meshes.size() == static_cast<size_t>(count > 0 ? count : 0));
   // The records lie back to back inside the input, their parts in order;
   // every array byte the loader hands to GL is read here.
@@ -36,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const MeshRecordInfo& m : meshes) {
     check(m.offset == at && m.nameAt == at + 4);
     check(std::string(reinterpret_cast<const char*>(data + m.nameAt)) == m.textureName);
-    check(readMeshInt32(data + m.material + meshMaterialSize) == m.triangleCount);
+    check(static_cast<int32_t>(readLittleEndian32(data + m.material + meshMaterialSize)) == m.triangleCount);
     const uint64_t n = static_cast<uint64_t>(m.triangleCount);
     check(m.positions == m.material + meshMaterialSize + 5);
     check(m.normals == m.positions + n * meshPositionBytesPerTriangle);

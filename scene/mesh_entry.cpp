@@ -6,13 +6,7 @@
 
 #include <cstring>
 
-int32_t readMeshInt32(const uint8_t* p) {
-  const uint32_t v = static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
-                     static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
-  int32_t r;
-  std::memcpy(&r, &v, sizeof r);
-  return r;
-}
+#include "archive/archive_parser.h"
 
 namespace {
 
@@ -30,20 +24,19 @@ std::string pastEnd(const std::string& what, uint32_t size) {
 bool parseMeshEntry(const uint8_t* data, uint32_t size, std::vector<MeshRecordInfo>* meshes, std::string* error) {
   if (meshes) meshes->clear();
   if (!data) size = 0;
-  uint64_t pos = 0;
   const uint64_t end = size;
 
   if (end < 1) return fail(error, pastEnd("the entry header", size));
-  pos = data[0] == 255 ? 5 : 1;
+  uint64_t pos = data[0] == 255 ? 5 : 1;
   if (end < pos + 4) return fail(error, pastEnd("the entry header", size));
-  const int32_t count = readMeshInt32(data + pos);
+  const int32_t count = static_cast<int32_t>(readLittleEndian32(data + pos));
   pos += 4;
 
   for (int32_t i = 0; i < count; ++i) {
     const std::string record = "record " + std::to_string(static_cast<int64_t>(i) + 1);
     const uint64_t start = pos;
     if (end - pos < 4) return fail(error, pastEnd(record, size));
-    const int32_t nameSize = readMeshInt32(data + pos);
+    const int32_t nameSize = static_cast<int32_t>(readLittleEndian32(data + pos));
     pos += 4;
     if (nameSize < 0) return fail(error, record + " has a negative name size (" + std::to_string(nameSize) + ")");
     if (end - pos < static_cast<uint64_t>(nameSize)) return fail(error, pastEnd(record, size));
@@ -54,7 +47,8 @@ bool parseMeshEntry(const uint8_t* data, uint32_t size, std::vector<MeshRecordIn
 
     const uint64_t fixed = meshHeaderBlockSize + meshMaterialSize + 4 + 1;
     if (end - pos < fixed) return fail(error, pastEnd(record, size));
-    const int32_t triangles = readMeshInt32(data + pos + meshHeaderBlockSize + meshMaterialSize);
+    const int32_t triangles =
+        static_cast<int32_t>(readLittleEndian32(data + pos + meshHeaderBlockSize + meshMaterialSize));
     pos += fixed;
     if (triangles < 0)
       return fail(error, record + " has a negative triangle count (" + std::to_string(triangles) + ")");

@@ -20,13 +20,13 @@
 struct MeshRecordInfo {
   std::string textureName;
   int32_t triangleCount;
-  uint32_t offset;       // the record's first byte
-  uint32_t nameAt;       // the stored name, its zero byte within its field
-  uint32_t material;     // the 60-byte material
-  uint32_t positions;    // 72 N bytes, then the normals and texture coordinates
+  uint32_t offset;     // the record's first byte
+  uint32_t nameAt;     // the stored name, its zero byte within its field
+  uint32_t material;   // the 60-byte material
+  uint32_t positions;  // 72 N bytes, then the normals and texture coordinates
   uint32_t normals;
   uint32_t texCoords;
-  uint32_t end;          // just past the record
+  uint32_t end;  // just past the record
 };
 
 // Fixed parts of a record and sizes per triangle.
@@ -43,9 +43,6 @@ const uint32_t materialAmbient = 4;
 const uint32_t materialDiffuse = 20;
 const uint32_t materialSpecular = 36;
 const uint32_t materialShininess = 52;
-
-// The little-endian int32 at p, at any alignment.
-int32_t readMeshInt32(const uint8_t* p);
 
 // True for a well-formed entry; meshes (if given) receives one info per
 // record in order, which the loader uses as it stands. False with *error (if given) set otherwise, e.g.
