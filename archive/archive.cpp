@@ -61,8 +61,6 @@ Archive::Archive(const std::string& fileName) {
 Archive::~Archive() { freeEntries(&entries); }
 
 ArchiveEntry Archive::entry(const std::string& name) const {
-  for (size_t i = 0; i < names.size(); ++i) {
-    if (names[i] == name) return entries[i];
-  }
-  return ArchiveEntry{nullptr, 0};
+  const int i = indexOf(names, name);
+  return i < 0 ? ArchiveEntry{nullptr, 0} : entries[i];
 }

@@ -1,12 +1,11 @@
 // Archive: GL textures made from image entries, shared by every user of the
 // same entry and deleted when the last one gives it back. A GL context must
 // be current.
-#include "archive/archive.h"
-
 #include <GL/gl.h>
 
 #include <cstdio>
 
+#include "archive/archive.h"
 #include "archive/image_decoder.h"
 
 namespace {
@@ -42,24 +41,22 @@ uint32_t makeRgbaTexture(int32_t width, int32_t height, const void* pixels) {
 uint32_t Archive::acquireTexture(const std::string& name) {
   const int held = textures.acquire(name);
   if (held >= 0) return textures.objects[held];
-  for (size_t i = 0; i < names.size(); ++i) {
-    if (names[i] != name) continue;
-    // An entry that is not an image makes no texture and counts no user:
-    // the caller draws untextured and gives back 0, which changes nothing.
-    // It is tried and reported once, however many meshes name it.
-    if (brokenImages[i]) return 0;
-    std::string error;
-    const uint32_t texture = makeEntryTexture(entries[i], &error);
-    if (texture == 0) {
-      brokenImages[i] = true;
-      const std::string line = printable(fileName + ": image \"" + name + "\" not used: " + error) + "\n";
-      std::fputs(line.c_str(), stderr);
-      return 0;
-    }
-    textures.add(name, texture);
-    return texture;
+  // An entry that is missing or not an image makes no texture and counts no
+  // user: the caller draws untextured and gives back 0, which changes
+  // nothing. A broken image is tried and reported once, however many meshes
+  // name it.
+  const int i = indexOf(names, name);
+  if (i < 0 || brokenImages[i]) return 0;
+  std::string error;
+  const uint32_t texture = makeEntryTexture(entries[i], &error);
+  if (texture == 0) {
+    brokenImages[i] = true;
+    const std::string line = printable(fileName + ": image \"" + name + "\" not used: " + error) + "\n";
+    std::fputs(line.c_str(), stderr);
+    return 0;
   }
-  return 0;
+  textures.add(name, texture);
+  return texture;
 }
 
 // Name 0 ("no texture") and names this archive never made are in no row.

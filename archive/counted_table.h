@@ -4,25 +4,25 @@
 // finds and counts them. Row i is names[i], objects[i], counts[i].
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+// The index of value in list; -1 when it is not there.
+template <typename T>
+int indexOf(const std::vector<T>& list, const T& value) {
+  const auto at = std::find(list.begin(), list.end(), value);
+  return at == list.end() ? -1 : static_cast<int>(at - list.begin());
+}
+
 template <typename T>
 class CountedTable {
  public:
   // The row of name or of object; -1 when there is none.
-  int find(const std::string& name) const {
-    for (size_t i = 0; i < names.size(); ++i)
-      if (names[i] == name) return static_cast<int>(i);
-    return -1;
-  }
-  int findObject(const T& object) const {
-    for (size_t i = 0; i < objects.size(); ++i)
-      if (objects[i] == object) return static_cast<int>(i);
-    return -1;
-  }
+  int find(const std::string& name) const { return indexOf(names, name); }
+  int findObject(const T& object) const { return indexOf(objects, object); }
 
   // The row of name with one user more; -1, counting nothing, when the table
   // does not hold it (the caller then makes the object and adds it).
@@ -49,8 +49,6 @@ class CountedTable {
     counts.erase(counts.begin() + row);
     return true;
   }
-
-  bool empty() const { return names.empty(); }
 
   std::vector<std::string> names;
   std::vector<T> objects;

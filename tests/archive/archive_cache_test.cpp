@@ -43,7 +43,7 @@ class ArchiveCacheTest : public ::testing::Test {
 
 TEST_F(ArchiveCacheTest, GlobalStartsUnsetAndEmpty) {
   EXPECT_EQ(archiveCache.basePath, "0");
-  EXPECT_TRUE(archiveCache.archives.empty());
+  EXPECT_TRUE(archiveCache.archives.names.empty());
   EXPECT_EQ(cache.basePath, "0");
 }
 
@@ -55,7 +55,7 @@ TEST_F(ArchiveCacheTest, UnsetBasePathReadsTheWorkingFolder) {
     EXPECT_EQ(text(cache.entry("main.pak", "e")), "here") << unset;
     cache.release("main.pak");
   }
-  EXPECT_TRUE(cache.archives.empty());
+  EXPECT_TRUE(cache.archives.names.empty());
 }
 
 TEST_F(ArchiveCacheTest, BasePathIsGluedOnAsItStands) {
@@ -89,7 +89,7 @@ TEST_F(ArchiveCacheTest, CountsUsersAndReadsAgainAfterTheLast) {
   EXPECT_EQ(text(cache.entry("main.pak", "e")), "old");
   cache.release("main.pak");
   cache.release("main.pak");
-  EXPECT_TRUE(cache.archives.empty() && cache.archives.objects.empty() && cache.archives.counts.empty());
+  EXPECT_TRUE(cache.archives.names.empty() && cache.archives.objects.empty() && cache.archives.counts.empty());
   EXPECT_EQ(text(cache.entry("main.pak", "e")), "new");  // read from disk again
   cache.release("main.pak");
 }
@@ -127,14 +127,14 @@ TEST_F(ArchiveCacheTest, TextureOpensAndClosesTheArchive) {
   ASSERT_EQ(cache.archives.counts, (std::vector<int32_t>{1}));
   EXPECT_EQ(cache.archives.objects[0]->textures.counts[0], 1);
   cache.releaseTexture("main.pak", texture);
-  EXPECT_TRUE(cache.archives.empty());
+  EXPECT_TRUE(cache.archives.names.empty());
   EXPECT_FALSE(glrec::textureExists(texture));
 
   // A missing image still holds the archive until its 0 is given back.
   EXPECT_EQ(cache.acquireTexture("main.pak", "absent.png"), 0u);
   EXPECT_EQ(cache.archives.counts, (std::vector<int32_t>{1}));
   cache.releaseTexture("main.pak", 0);
-  EXPECT_TRUE(cache.archives.empty());
+  EXPECT_TRUE(cache.archives.names.empty());
   EXPECT_EQ(glrec::genCount(), 1);
 }
 

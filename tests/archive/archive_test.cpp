@@ -43,7 +43,7 @@ TEST_F(ArchiveTest, ListsFollowFileOrder) {
   w.add("one", "1").add("two", "22").add("three", "333");
   Archive a(write(w));
   ASSERT_EQ(a.names, (std::vector<std::string>{"one", "two", "three"}));
-  EXPECT_TRUE(a.textures.empty());
+  EXPECT_TRUE(a.textures.names.empty());
   ASSERT_EQ(a.entries.size(), 3u);
   EXPECT_EQ(a.entries[2].size, 3u);
   EXPECT_EQ(std::memcmp(a.entries[2].data, "333", 3), 0);

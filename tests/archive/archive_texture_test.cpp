@@ -54,7 +54,7 @@ TEST_F(ArchiveTextureTest, UsersShareOneTextureUntilTheLastLetsGo) {
   a.releaseTexture(t1);
   EXPECT_FALSE(glrec::textureExists(t1));
   EXPECT_EQ(glrec::count("glDeleteTextures(1," + std::to_string(t1) + ")"), 1);
-  EXPECT_TRUE(a.textures.empty());
+  EXPECT_TRUE(a.textures.names.empty());
 
   // Made again after deletion: decoded again, a valid texture.
   glrec::clearCalls();

@@ -124,7 +124,7 @@ TEST(ImageDecoder, BrokenImagesMakeNoTextureOneLineAndNoWait) {
   EXPECT_EQ(archive.acquireTexture("absent"), 0u);
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "");  // no entry: nothing to report
   EXPECT_TRUE(glrec::calls().empty()) << glrec::dump();
-  EXPECT_TRUE(archive.textures.empty());
+  EXPECT_TRUE(archive.textures.names.empty());
 }
 
 // Seeds for the image fuzzer: PNGs as the generator writes them (compressed,
