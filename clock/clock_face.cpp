@@ -1,18 +1,36 @@
 // Clock face: the slot table and the hand angles of the clock.
 #include "clock/clock_face.h"
 
+namespace {
+
+// Per slot kind, SlotHourTens24 (1) to SlotAmPm (8): the time field it
+// follows, its place in lastShown and the axis of its digits' watchers.
+const struct {
+  int tm::*field;
+  int32_t lastShownIndex;
+  int32_t watcherAxis;
+} slotRows[] = {
+    {&tm::tm_hour, 0, SlotHourTens24},   // SlotHourTens24
+    {&tm::tm_hour, 1, SlotHourUnits24},  // SlotHourUnits24
+    {&tm::tm_min, 2, SlotMinuteTens},    // SlotMinuteTens
+    {&tm::tm_min, 3, SlotMinuteUnits},   // SlotMinuteUnits
+    {&tm::tm_sec, 4, SlotDot},           // SlotDot
+    {&tm::tm_hour, 0, SlotHourTens24},   // SlotHourTens12
+    {&tm::tm_hour, 1, SlotHourTens24},   // SlotHourUnits12
+    {&tm::tm_hour, 5, SlotHourTens24},   // SlotAmPm
+};
+
+bool knownSlot(int32_t kind) { return kind >= SlotHourTens24 && kind <= SlotAmPm; }
+
+}  // namespace
+
 int32_t digitSlotValue(int32_t kind, const struct tm& now) {
-  switch (kind) {
-    case SlotHourTens24: case SlotHourUnits24: case SlotHourTens12: case SlotHourUnits12: case SlotAmPm:
-      return now.tm_hour;
-    case SlotMinuteTens: case SlotMinuteUnits:
-      return now.tm_min;
-    case SlotDot:
-      return now.tm_sec;
-    default:
-      return -1;
-  }
+  return knownSlot(kind) ? now.*slotRows[kind - 1].field : -1;
 }
+
+int32_t digitWatcherAxis(int32_t kind) { return knownSlot(kind) ? slotRows[kind - 1].watcherAxis : 0; }
+
+int32_t lastShownIndex(int32_t kind) { return knownSlot(kind) ? slotRows[kind - 1].lastShownIndex : -1; }
 
 // Hour on the 12-hour dial before 0 becomes 12: 13..23 fold to 1..11.
 static int32_t twelveHour(int32_t hour) { return hour > 12 ? hour - 12 : hour; }
@@ -51,39 +69,9 @@ std::string digitSlotEntry(int32_t kind, int32_t value) {
   }
 }
 
-int32_t digitWatcherAxis(int32_t kind) {
-  switch (kind) {
-    case SlotHourTens24: case SlotHourTens12: case SlotHourUnits12: case SlotAmPm:
-      return SlotHourTens24;
-    case SlotHourUnits24: case SlotMinuteTens: case SlotMinuteUnits: case SlotDot:
-      return kind;
-    default:
-      return 0;
-  }
-}
-
 int32_t digitWatchValue(int32_t watcherAxis, const struct tm& now) {
   // A watcher watches the field of the slot kind with its number.
   return watcherAxis >= SlotHourTens24 && watcherAxis <= SlotDot ? digitSlotValue(watcherAxis, now) : -1;
-}
-
-int32_t lastShownIndex(int32_t kind) {
-  switch (kind) {
-    case SlotHourTens24: case SlotHourTens12:
-      return 0;
-    case SlotHourUnits24: case SlotHourUnits12:
-      return 1;
-    case SlotMinuteTens:
-      return 2;
-    case SlotMinuteUnits:
-      return 3;
-    case SlotDot:
-      return 4;
-    case SlotAmPm:
-      return 5;
-    default:
-      return -1;
-  }
 }
 
 bool clockHandAngle(int32_t hand, const struct tm& now, double& angle) {
