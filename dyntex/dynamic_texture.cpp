@@ -3,7 +3,6 @@
 
 #include <GL/gl.h>
 
-#include "anim/animator.h"
 #include "app/globals.h"
 #include "archive/archive.h"
 
@@ -14,8 +13,6 @@ DynamicTexture::DynamicTexture(TextureGenerator generator, void* state, StateRel
       freeState(freeState),
       width(width),
       height(height),
-      glName(0),
-      pixels(nullptr),
       byteSize(static_cast<uint32_t>(width) * static_cast<uint32_t>(height) * 4u) {
   pixels = new uint8_t[byteSize];
   generator(static_cast<int32_t>(frameTick), width, height, pixels, state);

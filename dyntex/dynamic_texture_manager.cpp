@@ -4,7 +4,6 @@
 
 #include <GL/gl.h>
 
-#include "anim/animator.h"
 #include "app/globals.h"
 #include "dyntex/dynamic_texture_name.h"
 #include "dyntex/fire_generator.h"
@@ -28,10 +27,7 @@ uint32_t DynamicTextureManager::acquire(const std::string& name) {
 
   DynamicTexture* texture = nullptr;
   if (parsed.kind == DynamicTextureName::Plasma) {
-    uint8_t* colour = new uint8_t[3];
-    colour[0] = parsed.colour[0];
-    colour[1] = parsed.colour[1];
-    colour[2] = parsed.colour[2];
+    uint8_t* colour = new uint8_t[3]{parsed.colour[0], parsed.colour[1], parsed.colour[2]};
     texture = new DynamicTexture(plasmaGenerator, colour, freePlasmaColour, parsed.width, parsed.height);
   } else {
     FireState* fire = new FireState(parsed.width, parsed.height);

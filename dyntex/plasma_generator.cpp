@@ -28,9 +28,7 @@ void plasmaGenerator(int32_t tick, int32_t width, int32_t height, uint8_t* pixel
   for (int n = 0; n < 256; ++n) {
     const uint8_t k = static_cast<uint8_t>(n - 120);
     const bool opaque = static_cast<int8_t>(n) > 120 && n != 127;
-    shade[n][0] = static_cast<uint8_t>(base[0] + k);
-    shade[n][1] = static_cast<uint8_t>(base[1] + k);
-    shade[n][2] = static_cast<uint8_t>(base[2] + k);
+    for (int c = 0; c < 3; ++c) shade[n][c] = static_cast<uint8_t>(base[c] + k);
     shade[n][3] = opaque ? 255 : 0;
   }
 
@@ -46,18 +44,12 @@ void plasmaGenerator(int32_t tick, int32_t width, int32_t height, uint8_t* pixel
     }
     // Grid: green 127 and opaque along every 16th row and column and the last
     // ones; red and blue keep their shade.
-    if (y % 16 == 0 || y == height - 1) {
-      for (int32_t x = 0; x < width; ++x) {
-        row[x * 4 + 1] = 127;
-        row[x * 4 + 3] = 255;
-      }
-    } else {
-      for (int32_t x = 0; x < width; x += 16) {
-        row[x * 4 + 1] = 127;
-        row[x * 4 + 3] = 255;
-      }
-      row[(width - 1) * 4 + 1] = 127;
-      row[(width - 1) * 4 + 3] = 255;
+    const int32_t step = (y % 16 == 0 || y == height - 1) ? 1 : 16;
+    for (int32_t x = 0; x < width; x += step) {
+      row[x * 4 + 1] = 127;
+      row[x * 4 + 3] = 255;
     }
+    row[(width - 1) * 4 + 1] = 127;
+    row[(width - 1) * 4 + 3] = 255;
   }
 }
