@@ -9,27 +9,28 @@
 #include "clock/frame_hooks.h"
 #include "scene/scene_node.h"
 
+// A new part under anchor with its depth-off hook, holding the meshes of entry
+// (none when entry is null).
+static SceneNode* addPart(SceneNode* anchor, const char* entry) {
+  SceneNode* part = new SceneNode;
+  if (entry) part->loadMeshes("clock.pak", entry);
+  part->addFrameCallback(depthOffCallback, 0);
+  anchor->addChild(part);
+  return part;
+}
+
 void buildAnalogClock(int32_t) {
   SceneNode* anchor = currentNode;
   anchor->transform.translateBy(-9.3, 9.0, 0);
-
-  SceneNode* dial = new SceneNode;
-  dial->loadMeshes("clock.pak", "ciferblat");
-  dial->addFrameCallback(depthOffCallback, 0);
-  anchor->addChild(dial);
+  addPart(anchor, "ciferblat");
 
   // Second, minute, hour: the hour hand is drawn last, over the others.
   static const struct {
     const char* entry;
     ClockHand hand;
   } hands[3] = {{"sec", SecondHand}, {"min", MinuteHand}, {"chas", HourHand}};
-  for (int32_t i = 0; i < 3; ++i) {
-    SceneNode* hand = new SceneNode;
-    hand->loadMeshes("clock.pak", hands[i].entry);
-    startCurve(hand, endlessTrack, clockHandCurve, hands[i].hand);
-    hand->addFrameCallback(depthOffCallback, 0);
-    anchor->addChild(hand);
-  }
+  for (int32_t i = 0; i < 3; ++i)
+    startCurve(addPart(anchor, hands[i].entry), endlessTrack, clockHandCurve, hands[i].hand);
 }
 
 void buildDigitalClock(int32_t) {
@@ -37,22 +38,16 @@ void buildDigitalClock(int32_t) {
   const bool twelveHour = currentTrack->axis == TwelveHourClock;
   anchor->transform.translateBy(-10, 1, 0);
 
-  SceneNode* plate = new SceneNode;
-  if (twelveHour) {
-    // The wider plate leaves room for the am/pm sign on the right.
-    anchor->transform.translateBy(-5.186, 0, 0);
-    plate->loadMeshes("clock.pak", "podlozka_am");
-  } else {
-    plate->loadMeshes("clock.pak", "podlozka");
-  }
-  plate->addFrameCallback(depthOffCallback, 0);
-  anchor->addChild(plate);
+  // The wider 12-hour plate leaves room for the am/pm sign on the right.
+  if (twelveHour) anchor->transform.translateBy(-5.186, 0, 0);
+  addPart(anchor, twelveHour ? "podlozka_am" : "podlozka");
 
   struct Slot {
     double x;
     int32_t kind12;
     int32_t kind24;  // 0: the slot exists in 12-hour form only
   };
+  // clang-format off
   static const Slot slots[6] = {
       {11.432, SlotAmPm, 0},
       {-6.483, SlotHourTens12, SlotHourTens24},
@@ -61,13 +56,12 @@ void buildDigitalClock(int32_t) {
       {2.523, SlotMinuteTens, SlotMinuteTens},
       {6.466, SlotMinuteUnits, SlotMinuteUnits},
   };
+  // clang-format on
   for (int i = 0; i < 6; ++i) {
     const int32_t kind = twelveHour ? slots[i].kind12 : slots[i].kind24;
     if (kind == 0) continue;
-    SceneNode* slot = new SceneNode;
+    SceneNode* slot = addPart(anchor, nullptr);
     slot->transform.setPosition(slots[i].x, 0, 0);
     startCurve(slot, endlessTrack, digitSlotCurve, kind);
-    slot->addFrameCallback(depthOffCallback, 0);
-    anchor->addChild(slot);
   }
 }
