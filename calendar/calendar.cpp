@@ -53,12 +53,10 @@ void calendarPageCurve(int32_t) {
     const int32_t value = grid[i] >= 0 && grid[i] <= 31 ? grid[i] : 0;
     const double x = (i % 7 - 5) * 8;
     const double y = -(i / 7) * 8;
-    SceneNode* cell = new SceneNode;
-    cell->loadMeshes("calendar.pak", dayNameTable[value]);
+    SceneNode* cell = meshNode(dayNameTable[value], x, y);
     // The highlight goes in just before today's cell, so the number is
     // drawn over it.
     if (value != 0 && value == shown.day) page->addChild(meshNode("sel", x, y));
-    cell->transform.setPosition(x, y, 0);
     page->addChild(cell);
   }
 }
