@@ -2,13 +2,14 @@
 // cycle. Mesh loading, drawing and release live in scene_node_meshes.cpp.
 //
 // Callbacks and curves run in the middle of the walk and may add children or
-// frame callbacks to the node being rendered; every walk below therefore goes
+// frame callbacks to the node being rendered; every walk that runs them goes
 // by index and re-reads the array on every turn, so nothing dangles when an
 // array grows.
 #include "scene/scene_node.h"
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cstddef>
 
 #include "app/globals.h"
@@ -59,15 +60,12 @@ void SceneNode::render() {
   }
 
   // Dead children go first, all of them, before any child renders.
-  for (size_t i = 0; i < children.size();) {
-    if (children[i]->dead) {
-      delete children[i];
-      children.erase(children.begin() + static_cast<std::ptrdiff_t>(i));
-      i = 0;
-    } else {
-      ++i;
-    }
+  for (SceneNode*& child : children) {
+    if (!child->dead) continue;
+    delete child;
+    child = nullptr;
   }
+  children.erase(std::remove(children.begin(), children.end(), nullptr), children.end());
 
   if (expired && children.empty()) {
     dead = true;
