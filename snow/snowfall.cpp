@@ -3,6 +3,7 @@
 // and must stay in this order and at these values.
 #include "snow/snowfall.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -24,12 +25,10 @@ int32_t snowSpawnCount(double& elapsed, double interval) {
     return 0;
   }
   int32_t n = 0;
-  double e = elapsed;
-  while (e > 0.0) {
+  while (elapsed > 0.0) {
     ++n;
-    e -= interval;
+    elapsed -= interval;
   }
-  elapsed = e;
   return n;
 }
 
@@ -87,12 +86,7 @@ SceneNode* buildFlake() {
 }
 
 void snowfallStep(int32_t) {
-  double e = currentTrack->elapsed;
-  if (!(e > 0.0)) return;
-  int32_t n = snowSpawnCount(e, snowSpawnInterval(snowDensity));
-  currentTrack->elapsed = e;
-  const int32_t limit = snowBurstLimit();
-  if (n > limit) n = limit;
+  const int32_t n = std::min(snowSpawnCount(currentTrack->elapsed, snowSpawnInterval(snowDensity)), snowBurstLimit());
   SceneNode* emitter = currentNode;
   for (int32_t i = 0; i < n; ++i) emitter->addChild(buildFlake());
 }
