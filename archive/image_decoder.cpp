@@ -12,7 +12,9 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <csetjmp>
+#include <cstring>
 #include <new>
 
 namespace {
@@ -36,7 +38,7 @@ struct MemoryStream {
 void readFromMemory(png_structp png, png_bytep out, png_size_t length) {
   MemoryStream* s = static_cast<MemoryStream*>(png_get_io_ptr(png));
   if (length > s->size - s->at) png_error(png, "image data ends early");
-  for (png_size_t i = 0; i < length; ++i) out[i] = s->data[s->at + i];
+  std::memcpy(out, s->data + s->at, length);
   s->at += length;
 }
 
@@ -65,12 +67,9 @@ bool keyedTransparency(png_structp png, png_infop info, int colour) {
   png_color_16p value = nullptr;
   if (!png_get_valid(png, info, PNG_INFO_tRNS) || !png_get_tRNS(png, info, &alpha, &count, &value)) return false;
   if (colour != PNG_COLOR_TYPE_PALETTE) return true;
-  int clear = 0;
-  for (int i = 0; i < count; ++i) {
-    if (alpha[i] == 0) ++clear;
-    else if (alpha[i] != 255) return false;
-  }
-  return clear == 1;
+  for (int i = 0; i < count; ++i)
+    if (alpha[i] != 0 && alpha[i] != 255) return false;
+  return std::count(alpha, alpha + count, 0) == 1;
 }
 
 void clearKeyedPixels(SDL_Surface* surface) {
@@ -125,8 +124,8 @@ SDL_Surface* decodePng(MemoryStream* stream, std::string* error) {
   png_read_update_info(d.png, d.info);
   if (png_get_rowbytes(d.png, d.info) != static_cast<png_size_t>(width) * 4) png_error(d.png, "unexpected layout");
 
-  d.surface = SDL_CreateRGBSurface(SDL_SWSURFACE, static_cast<int>(width), static_cast<int>(height), 32, kR, kG,
-                                   kB, kA);
+  d.surface =
+      SDL_CreateRGBSurface(SDL_SWSURFACE, static_cast<int>(width), static_cast<int>(height), 32, kR, kG, kB, kA);
   if (!d.surface) png_error(d.png, "out of memory");
   if (!isPackedRgba(d.surface)) png_error(d.png, "unexpected surface layout");
   d.rows = new (std::nothrow) png_bytep[height];

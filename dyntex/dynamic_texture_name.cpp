@@ -3,7 +3,6 @@
 // than a few megabytes or a size the generators cannot work with.
 #include "dyntex/dynamic_texture_name.h"
 
-#include <ios>
 #include <sstream>
 
 namespace {
@@ -31,7 +30,6 @@ bool parseDynamicTextureName(const std::string& name, DynamicTextureName* out, s
   }
 
   std::istringstream in(name.substr(digit));
-  in >> std::dec;
   int32_t width = 0;
   int32_t height = 0;
   in >> width;

@@ -2,7 +2,7 @@
 // red, orange, yellow, greyish blue, back to yellow).
 #include "dyntex/fire_state.h"
 
-#include <cstring>
+#include <cstddef>
 
 namespace {
 
@@ -28,7 +28,6 @@ FireState::FireState(int32_t width, int32_t height) : heat(nullptr), nextHeat(nu
   heat = new uint8_t[cells]();
   nextHeat = new uint8_t[cells]();
 
-  std::memset(palette, 0, sizeof palette);
   for (const Gradient& g : gradients) {
     for (int i = g.from; i < g.to; ++i) {
       const double f = static_cast<double>(i - g.from) / static_cast<double>(g.to - g.from);

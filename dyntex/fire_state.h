@@ -15,7 +15,7 @@ class FireState {
 
   // Heat value to RGBA. Computed heat never exceeds 254, so entry 255 is
   // never looked up; it is kept zero rather than left undefined.
-  uint8_t palette[256][4];
+  uint8_t palette[256][4] = {};
   uint8_t* heat;      // width x rows, the current field
   uint8_t* nextHeat;  // width x rows, the field being computed
   int32_t width;

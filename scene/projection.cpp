@@ -8,11 +8,10 @@
 
 int Display::setProjection(int w, int h) {
   if (h == 0) h = 1;
-  const float aspect = static_cast<float>(w) / static_cast<float>(h);
   glViewport(0, 0, w, h);
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
-  gluPerspective(45.0, aspect, 0.1f, 250.0);
+  gluPerspective(45.0, static_cast<float>(w) / static_cast<float>(h), 0.1f, 250.0);
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
 
@@ -21,8 +20,7 @@ int Display::setProjection(int w, int h) {
   glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
   glGetDoublev(GL_PROJECTION_MATRIX, projection);
   glGetIntegerv(GL_VIEWPORT, viewport);
-  gluUnProject(0, 0, -1, modelView, projection, viewport, &viewNearCorner[0], &viewNearCorner[1],
-               &viewNearCorner[2]);
+  gluUnProject(0, 0, -1, modelView, projection, viewport, &viewNearCorner[0], &viewNearCorner[1], &viewNearCorner[2]);
   return 1;
 }
 
