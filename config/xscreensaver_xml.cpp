@@ -9,19 +9,16 @@
 
 namespace {
 
+// The characters XML gives a meaning in text and attributes, and the entity
+// written for each.
+const std::string xmlSpecials = "&<>\"";
+const char* const xmlEntities[] = {"&amp;", "&lt;", "&gt;", "&quot;"};
+
 std::string escaped(const std::string& text) {
   std::string out;
   for (char c : text) {
-    if (c == '&')
-      out += "&amp;";
-    else if (c == '<')
-      out += "&lt;";
-    else if (c == '>')
-      out += "&gt;";
-    else if (c == '"')
-      out += "&quot;";
-    else
-      out += c;
+    const size_t special = xmlSpecials.find(c);
+    out += special == std::string::npos ? std::string(1, c) : xmlEntities[special];
   }
   return out;
 }
@@ -53,16 +50,12 @@ void writeField(std::ostream& out, const SettingsField& field) {
     }
     out << "  </select>\n";
   } else if (field.kind == FieldFlag) {
-    if (field.defaultValue)
-      out << "  <boolean id=\"" << id << "\" _label=\"" << label << "\" arg-unset=\"" << option(field, "0")
-          << "\"/>\n";
-    else
-      out << "  <boolean id=\"" << id << "\" _label=\"" << label << "\" arg-set=\"" << option(field, "1")
-          << "\"/>\n";
-  } else if (field.kind == FieldWord) {
-    out << "  <number id=\"" << id << "\" type=\"spinbutton\" _label=\"" << label << "\" arg=\""
-        << option(field, "%") << "\" low=\"0\" high=\"" << field.maxValue << "\" default=\"" << field.defaultValue
+    out << "  <boolean id=\"" << id << "\" _label=\"" << label << "\" "
+        << (field.defaultValue ? "arg-unset" : "arg-set") << "=\"" << option(field, field.defaultValue ? "0" : "1")
         << "\"/>\n";
+  } else if (field.kind == FieldWord) {
+    out << "  <number id=\"" << id << "\" type=\"spinbutton\" _label=\"" << label << "\" arg=\"" << option(field, "%")
+        << "\" low=\"0\" high=\"" << field.maxValue << "\" default=\"" << field.defaultValue << "\"/>\n";
   }
 }
 
@@ -76,7 +69,8 @@ void writeXscreensaverXml(std::ostream& out) {
   for (const SettingsField* field : settingsFieldsInDialogOrder())
     if (appliesInHostWindow(*field)) writeField(out, *field);
   for (int i = 0; i < settingsFieldCount; ++i)
-    if (settingsFields[i].dialogPlace == 0 && appliesInHostWindow(settingsFields[i])) writeField(out, settingsFields[i]);
+    if (settingsFields[i].dialogPlace == 0 && appliesInHostWindow(settingsFields[i]))
+      writeField(out, settingsFields[i]);
   out << "\n  <_description>\n"
       << "A snowy valley turns slowly under falling snow, with a calendar page\n"
       << "of the month and a clock in the corners.\n"
