@@ -1,16 +1,15 @@
 // Windows implementation of the platform layer (all but the preview window):
 // the registry, the shell's common application-data folder, starting
 // programs and the C runtime's environment.
-#include "platform/platform.h"
-
-#include <windows.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
 
+#include "platform/platform.h"
 #include "platform/regular_file.h"
 
 namespace platform {
@@ -18,19 +17,14 @@ namespace platform {
 const char pathSeparator = '\\';
 
 std::string programFolder() {
-  std::vector<char> buf(MAX_PATH);
-  for (;;) {
-    DWORD n = GetModuleFileNameA(nullptr, buf.data(), static_cast<DWORD>(buf.size()));
-    if (n == 0) return ".\\";
-    if (n < buf.size()) {
-      std::string path(buf.data(), n);
-      size_t cut = path.find_last_of("\\/");
-      return cut == std::string::npos ? std::string(".\\") : path.substr(0, cut + 1);
-    }
-    // Truncated: long paths need a bigger buffer.
-    if (buf.size() >= 32768) return ".\\";
-    buf.resize(buf.size() * 2);
-  }
+  // Room for the longest path (32767 characters, at most two bytes each in
+  // the ANSI code page); a truncated name is no folder.
+  std::vector<char> buf(65536);
+  const DWORD n = GetModuleFileNameA(nullptr, buf.data(), static_cast<DWORD>(buf.size()));
+  if (n == 0 || n >= buf.size()) return ".\\";
+  const std::string path(buf.data(), n);
+  const size_t cut = path.find_last_of("\\/");
+  return cut == std::string::npos ? std::string(".\\") : path.substr(0, cut + 1);
 }
 
 // Install folders are short; a value past this is not one.
@@ -47,8 +41,7 @@ bool readRegistryText(const char* subKey, const char* valueName, std::string& ou
       (type == REG_SZ || type == REG_EXPAND_SZ) && size > 0 && size <= maxRegistryText) {
     std::vector<char> buf(size + 1, '\0');  // registry text need not end with NUL
     DWORD got = size;
-    if (RegQueryValueExA(key, valueName, nullptr, &type, reinterpret_cast<BYTE*>(buf.data()), &got) ==
-            ERROR_SUCCESS &&
+    if (RegQueryValueExA(key, valueName, nullptr, &type, reinterpret_cast<BYTE*>(buf.data()), &got) == ERROR_SUCCESS &&
         got <= size && (type == REG_SZ || type == REG_EXPAND_SZ)) {
       std::string text(buf.data(), strnlen(buf.data(), got));
       if (type == REG_EXPAND_SZ) {
@@ -66,8 +59,7 @@ bool readRegistryText(const char* subKey, const char* valueName, std::string& ou
 
 std::string commonAppDataFolder() {
   char buf[MAX_PATH + 1] = {0};
-  if (FAILED(SHGetFolderPathA(nullptr, CSIDL_COMMON_APPDATA | CSIDL_FLAG_CREATE, nullptr,
-                              SHGFP_TYPE_CURRENT, buf)))
+  if (FAILED(SHGetFolderPathA(nullptr, CSIDL_COMMON_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, buf)))
     return ".";
   std::string folder(buf);
   while (folder.size() > 3 && (folder.back() == '\\' || folder.back() == '/')) folder.pop_back();
@@ -84,8 +76,8 @@ static int64_t readHandle(void* handle, char* into, size_t want, std::string& pr
 
 FileReadResult readRegularFile(const std::string& path, uint64_t maxBytes, std::string& bytes, std::string& problem) {
   bytes.clear();
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     DWORD error = GetLastError();
     // A folder cannot be opened as a file at all; say what it is.
@@ -106,8 +98,8 @@ FileReadResult readRegularFile(const std::string& path, uint64_t maxBytes, std::
   else if (!GetFileSizeEx(file, &size))
     problem = "its size cannot be read";
   else
-    result = readWholeFile(RegularFile{file, static_cast<uint64_t>(size.QuadPart), readHandle}, maxBytes, bytes,
-                           problem);
+    result =
+        readWholeFile(RegularFile{file, static_cast<uint64_t>(size.QuadPart), readHandle}, maxBytes, bytes, problem);
   CloseHandle(file);
   return result;
 }
@@ -123,11 +115,9 @@ bool startProgram(const std::string& path, const std::string& workingFolder, boo
   if (!argument.empty()) line += " " + argument;
   std::vector<char> lineBuf(line.begin(), line.end());
   lineBuf.push_back('\0');
-  STARTUPINFOA startup;
-  std::memset(&startup, 0, sizeof startup);
+  STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
-  PROCESS_INFORMATION info;
-  std::memset(&info, 0, sizeof info);
+  PROCESS_INFORMATION info = {};
   if (!CreateProcessA(path.c_str(), lineBuf.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup, &info))
     return false;
@@ -140,8 +130,7 @@ bool startProgram(const std::string& path, const std::string& workingFolder, boo
 void putEnvironment(const char* assignment) { _putenv(assignment); }
 
 int displayRefreshRate() {
-  DEVMODEA mode;
-  ZeroMemory(&mode, sizeof mode);
+  DEVMODEA mode = {};
   mode.dmSize = sizeof mode;
   if (!EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode)) return 0;
   // 0 and 1 stand for the hardware's default rate, which it does not name.

@@ -10,7 +10,6 @@ namespace {
 
 int previewWidth = 0;
 int previewHeight = 0;
-HWND previewWindow = nullptr;
 platform::PreviewPaint previewPaint = nullptr;
 
 void setPixelV(void* context, int x, int y, unsigned char r, unsigned char g, unsigned char b) {
@@ -56,14 +55,13 @@ int runPreviewWindow(void* instance, long long parentHandle, PreviewPaint paint)
   previewWidth = client.right - client.left;
   previewHeight = client.bottom - client.top;
 
-  previewWindow = CreateWindowExA(0, "Quorvant", "Quorvant", WS_CHILD | WS_VISIBLE, 0, 0, previewWidth,
-                                  previewHeight, parent, nullptr, module, nullptr);
-  if (!previewWindow) return 0;
-  UpdateWindow(previewWindow);
+  HWND window = CreateWindowExA(0, "Quorvant", "Quorvant", WS_CHILD | WS_VISIBLE, 0, 0, previewWidth, previewHeight,
+                                parent, nullptr, module, nullptr);
+  if (!window) return 0;
+  UpdateWindow(window);
 
   // GetMessage answers -1 on failure; only a positive answer is a message.
-  MSG message;
-  ZeroMemory(&message, sizeof message);
+  MSG message = {};
   BOOL got;
   while ((got = GetMessageA(&message, nullptr, 0, 0)) > 0) {
     TranslateMessage(&message);

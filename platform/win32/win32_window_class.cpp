@@ -3,8 +3,7 @@
 
 bool registerWindowClass(HINSTANCE module, const char* name, WNDPROC procedure, HBRUSH background, UINT style,
                          HICON icon, HCURSOR cursor) {
-  WNDCLASSEXA windowClass;
-  ZeroMemory(&windowClass, sizeof windowClass);
+  WNDCLASSEXA windowClass = {};
   windowClass.cbSize = sizeof windowClass;
   windowClass.style = style;
   windowClass.lpfnWndProc = procedure;
