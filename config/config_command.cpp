@@ -9,6 +9,13 @@
 #include "config/safe_file_writer.h"
 #include "config/settings_lock.h"
 
+int configReport(std::ostream& err, int status, const std::string& text) {
+  err << "config: " << text << '\n';
+  return status;
+}
+
+namespace {
+
 void printConfigUsage(std::ostream& out) {
   out << "Usage: config                       open the settings dialog\n"
          "       config /c[:HWND]             the same (HWND: the window that owns it)\n"
@@ -26,46 +33,29 @@ void printConfigUsage(std::ostream& out) {
     const SettingsField& f = settingsFields[i];
     if (f.store == ReservedField) reserved += std::string(reserved.empty() ? "" : ", ") + f.name;
     if (f.store != StoredField) continue;
-    out << "  " << f.name << (f.kind == FieldResolution ? " (or resolution)" : "") << ": "
-        << settingsValueHelp(f) << '\n';
+    out << "  " << f.name << (f.kind == FieldResolution ? " (or resolution)" : "") << ": " << settingsValueHelp(f)
+        << '\n';
     if (f.kind == FieldResolution)
       for (uint32_t row = 0; row < resolutionRowCount; ++row)
         out << "      " << row << "  " << resolutionLabel(row) << '\n';
   }
-  out << reserved << " are kept as the file holds them.\n"
+  out << reserved
+      << " are kept as the file holds them.\n"
          "A file that is not a sound settings file is never changed by --set; --reset\n"
          "replaces it.\n";
 }
 
-int configReport(std::ostream& err, int status, const std::string& text) {
-  err << "config: " << text << '\n';
-  return status;
-}
-
-namespace {
-
 // Takes the lock of the file a write to path replaces (a link's target).
 bool lockSettingsFile(SettingsLock& lock, const std::string& path, std::string& error) {
   const std::string target = SafeFileWriter::target(path, error);
-  if (target.empty()) return false;
-  if (lock.acquire(target)) return true;
-  error = lock.error;
-  return false;
-}
-
-// The write itself, under a lock the caller holds.
-bool writeSettingsFile(const std::string& path, const Settings& record, std::string& error) {
-  SafeFileWriter writer;
-  if (writer.write(path, SettingsFile::encode(record))) return true;
-  error = writer.error;
-  return false;
+  return !target.empty() && lock.acquire(target, error);
 }
 
 }  // namespace
 
 bool saveSettings(const std::string& path, const Settings& record, std::string& error) {
   SettingsLock lock;
-  return lockSettingsFile(lock, path, error) && writeSettingsFile(path, record, error);
+  return lockSettingsFile(lock, path, error) && SafeFileWriter().write(path, SettingsFile::encode(record), error);
 }
 
 int runConfigCommand(const std::vector<std::string>& args, const std::string& defaultPath, std::ostream& out,
@@ -141,7 +131,7 @@ int runConfigCommand(const std::vector<std::string>& args, const std::string& de
                             "); it was left as it is. config --reset replaces it with the defaults.");
   if (write) {
     std::string error;
-    if (!writeSettingsFile(path, record, error)) return configReport(err, 1, error);
+    if (!SafeFileWriter().write(path, SettingsFile::encode(record), error)) return configReport(err, 1, error);
   } else if (!file.safeToRewrite()) {
     configReport(err, 0,
                  "note: " + path + " is not a sound settings file (" + file.problem +

@@ -13,8 +13,6 @@
 int runConfigCommand(const std::vector<std::string>& args, const std::string& path, std::ostream& out,
                      std::ostream& err);
 
-void printConfigUsage(std::ostream& out);
-
 // Everything the settings program says on standard error goes through here:
 // "config: text" as one line on err. Returns status, for `return
 // configReport(...)`.

@@ -62,8 +62,7 @@ std::string SafeFileWriter::target(const std::string& path, std::string& error) 
   return "";
 }
 
-bool SafeFileWriter::write(const std::string& requestedPath, const std::string& bytes) {
-  error.clear();
+bool SafeFileWriter::write(const std::string& requestedPath, const std::string& bytes, std::string& error) {
   const std::string path = target(requestedPath, error);
   if (path.empty()) return false;
   // Only a file is ever replaced: a folder, FIFO or device there stays.
@@ -72,15 +71,12 @@ bool SafeFileWriter::write(const std::string& requestedPath, const std::string& 
     error = path + (S_ISDIR(existing.st_mode) ? " is a folder" : " is not a regular file") + "; it was left as it is";
     return false;
   }
-  std::string pattern = path + ".tmp-XXXXXX";
-  std::vector<char> name(pattern.begin(), pattern.end());
-  name.push_back('\0');
-  int fd = mkstemp(name.data());
+  std::string tempPath = path + ".tmp-XXXXXX";  // mkstemp fills in the X's
+  const int fd = mkstemp(tempPath.data());
   if (fd < 0) {
     error = "cannot create a temporary file beside " + path + ": " + std::strerror(errno);
     return false;
   }
-  const std::string tempPath = name.data();
 
   // The new file keeps the old one's permissions; a first file gets the
   // usual ones for the user's umask rather than mkstemp's private 0600.

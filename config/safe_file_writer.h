@@ -19,15 +19,13 @@ class SafeFileWriter {
   // Writes bytes to path. False with error set when anything failed (or
   // something other than a regular file is there); the old file is then as
   // it was.
-  bool write(const std::string& path, const std::string& bytes);
+  bool write(const std::string& path, const std::string& bytes, std::string& error);
 
   // The file a write to path replaces: path itself, or the end of the chain
   // of symbolic links that starts there, whether or not that file exists.
   // Empty, with error set, when the links go round or their end lies in a
   // folder that does not exist.
   static std::string target(const std::string& path, std::string& error);
-
-  std::string error;
 
  private:
   BeforeRename beforeRename;

@@ -10,9 +10,8 @@
 #include <cstring>
 #include <ctime>
 
-bool SettingsLock::acquire(const std::string& path, int waitMs) {
+bool SettingsLock::acquire(const std::string& path, std::string& error, int waitMs) {
   release();
-  error.clear();
   const std::string lockPath = path + ".lock";
   const int fd = open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
   struct stat st;
@@ -31,7 +30,7 @@ bool SettingsLock::acquire(const std::string& path, int waitMs) {
       break;
     }
     if (waited >= waitMs) {
-      setWaitedTooLong(path, waitMs);
+      error = waitedTooLong(path, waitMs);
       break;
     }
     const struct timespec pause = {0, 20 * 1000 * 1000};

@@ -24,15 +24,13 @@ class SettingsLock {
   // Takes the lock of the settings file at path (a link's target already
   // followed), waiting up to waitMs. False with error set when another
   // writer keeps it that long or the lock file cannot be made.
-  bool acquire(const std::string& path, int waitMs = defaultWaitMs);
+  bool acquire(const std::string& path, std::string& error, int waitMs = defaultWaitMs);
   void release();
 
-  std::string error;
-
  private:
-  void setWaitedTooLong(const std::string& path, int waitMs) {
-    error = "another writer has kept " + path + " locked for " + std::to_string((waitMs + 999) / 1000) +
-            " s; nothing was written (try again)";
+  static std::string waitedTooLong(const std::string& path, int waitMs) {
+    return "another writer has kept " + path + " locked for " + std::to_string((waitMs + 999) / 1000) +
+           " s; nothing was written (try again)";
   }
 
   intptr_t handle = -1;  // a file descriptor, or a Windows HANDLE

@@ -1,11 +1,11 @@
 // SafeFileWriter for Windows: the bytes go to a temporary file beside the
 // target, are flushed to the disk, and MoveFileEx replaces the target with
 // it in one step (write-through, so the rename is on the disk on return).
-#include "config/safe_file_writer.h"
-
 #include <windows.h>
 
 #include <cstdio>
+
+#include "config/safe_file_writer.h"
 
 namespace {
 
@@ -15,9 +15,8 @@ std::string lastError() {
   if (!FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text,
                       sizeof text - 1, nullptr))
     std::snprintf(text, sizeof text, "error %lu", static_cast<unsigned long>(code));
-  std::string s = text;
-  while (!s.empty() && (s.back() == '\n' || s.back() == '\r' || s.back() == ' ' || s.back() == '.')) s.pop_back();
-  return s;
+  const std::string s = text;
+  return s.substr(0, s.find_last_not_of("\r\n .") + 1);  // the system ends its text with ".\r\n"
 }
 
 }  // namespace
@@ -25,8 +24,7 @@ std::string lastError() {
 // Links are not followed here: the file at the path itself is replaced.
 std::string SafeFileWriter::target(const std::string& path, std::string&) { return path; }
 
-bool SafeFileWriter::write(const std::string& path, const std::string& bytes) {
-  error.clear();
+bool SafeFileWriter::write(const std::string& path, const std::string& bytes, std::string& error) {
   HANDLE file = INVALID_HANDLE_VALUE;
   std::string tempPath;
   // A name of our own beside the target; CREATE_NEW refuses one that exists.
@@ -42,15 +40,10 @@ bool SafeFileWriter::write(const std::string& path, const std::string& bytes) {
     error = "cannot create a temporary file beside " + path + ": " + lastError();
     return false;
   }
-  size_t done = 0;
-  bool ok = true;
-  while (ok && done < bytes.size()) {
-    DWORD chunk = bytes.size() - done > (1u << 30) ? (1u << 30) : static_cast<DWORD>(bytes.size() - done);
-    DWORD written = 0;
-    ok = WriteFile(file, bytes.data() + done, chunk, &written, nullptr) && written > 0;
-    done += written;
-  }
-  if (!ok || !FlushFileBuffers(file)) {
+  // A settings record is a few hundred bytes: one write takes it whole.
+  DWORD written = 0;
+  if (!WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) || written != bytes.size() ||
+      !FlushFileBuffers(file)) {
     error = "cannot write " + tempPath + ": " + lastError();
     CloseHandle(file);
     DeleteFileA(tempPath.c_str());

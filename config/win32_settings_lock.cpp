@@ -1,12 +1,11 @@
 // SettingsLock for Windows: LockFileEx on NAME.lock, polled until the wait
 // is over.
-#include "config/settings_lock.h"
-
 #include <windows.h>
 
-bool SettingsLock::acquire(const std::string& path, int waitMs) {
+#include "config/settings_lock.h"
+
+bool SettingsLock::acquire(const std::string& path, std::string& error, int waitMs) {
   release();
-  error.clear();
   const std::string lockPath = path + ".lock";
   HANDLE file = CreateFileA(lockPath.c_str(), GENERIC_READ | GENERIC_WRITE,
                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
@@ -27,7 +26,7 @@ bool SettingsLock::acquire(const std::string& path, int waitMs) {
       break;
     }
     if (waited >= waitMs) {
-      setWaitedTooLong(path, waitMs);
+      error = waitedTooLong(path, waitMs);
       break;
     }
     Sleep(20);

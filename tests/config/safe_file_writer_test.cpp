@@ -1,14 +1,14 @@
 // Replacing the settings file: a crash before the rename leaves the old file
 // whole; permissions and links are kept; failures change nothing.
-#include <gtest/gtest.h>
+#include "config/safe_file_writer.h"
 
+#include <dirent.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <dirent.h>
+#include <gtest/gtest.h>
 
-#include "config/safe_file_writer.h"
 #include "app/settings_file.h"
 #include "config_test_files.h"
 
@@ -51,8 +51,8 @@ TEST(SafeFileWriter, CrashBetweenWriteAndRenameLeavesTheOldFile) {
   pid_t pid = fork();
   ASSERT_GE(pid, 0);
   if (pid == 0) {
-    SafeFileWriter writer(crashBeforeRename);
-    writer.write(dir.path(), SettingsFile::encode(next));
+    std::string error;
+    SafeFileWriter(crashBeforeRename).write(dir.path(), SettingsFile::encode(next), error);
     _exit(0);
   }
   int status = 0;
@@ -67,15 +67,14 @@ TEST(SafeFileWriter, CrashBetweenWriteAndRenameLeavesTheOldFile) {
 
   // The same stop in this process: nothing replaced, and the temporary file
   // beside it already held all of the new bytes.
-  SafeFileWriter writer(stopBeforeRename);
-  EXPECT_FALSE(writer.write(dir.path(), SettingsFile::encode(next)));
+  std::string error;
+  EXPECT_FALSE(SafeFileWriter(stopBeforeRename).write(dir.path(), SettingsFile::encode(next), error));
   EXPECT_EQ(readBytes(dir.path()), oldBytes);
   EXPECT_EQ(readBytes(lastTempPath), SettingsFile::encode(next));
   EXPECT_EQ(lastTempPath.compare(0, dir.folder.size() + 1, dir.folder + "/"), 0);
 
   // Without the stop the new file is in place and no temporary file is added.
-  SafeFileWriter plain;
-  ASSERT_TRUE(plain.write(dir.path(), SettingsFile::encode(next))) << plain.error;
+  ASSERT_TRUE(SafeFileWriter().write(dir.path(), SettingsFile::encode(next), error)) << error;
   EXPECT_TRUE(readAsTheShowDoes(dir.path()).analogClock);
   EXPECT_EQ(entriesIn(dir.folder), 3);
 }
@@ -86,7 +85,8 @@ TEST(SafeFileWriter, KeepsPermissionsAndLinks) {
   chmod(dir.path("real").c_str(), 0640);
   ASSERT_EQ(symlink(dir.path("real").c_str(), dir.path().c_str()), 0);
   SafeFileWriter writer;
-  ASSERT_TRUE(writer.write(dir.path(), "new")) << writer.error;
+  std::string error;
+  ASSERT_TRUE(writer.write(dir.path(), "new", error)) << error;
   struct stat st;
   ASSERT_EQ(lstat(dir.path().c_str(), &st), 0);
   EXPECT_TRUE(S_ISLNK(st.st_mode));
@@ -102,7 +102,8 @@ TEST(SafeFileWriter, ALinkToNoFileYetIsKeptAndItsTargetMade) {
   ASSERT_EQ(symlink("sub/middle", dir.path().c_str()), 0);
   ASSERT_EQ(symlink("real", dir.path("sub/middle").c_str()), 0);
   SafeFileWriter writer;
-  ASSERT_TRUE(writer.write(dir.path(), "new")) << writer.error;
+  std::string error;
+  ASSERT_TRUE(writer.write(dir.path(), "new", error)) << error;
   struct stat st;
   ASSERT_EQ(lstat(dir.path().c_str(), &st), 0);
   EXPECT_TRUE(S_ISLNK(st.st_mode));
@@ -110,26 +111,27 @@ TEST(SafeFileWriter, ALinkToNoFileYetIsKeptAndItsTargetMade) {
 
   // Its target's folder must exist; a loop of links is refused too.
   ASSERT_EQ(symlink("gone/real", dir.path("far").c_str()), 0);
-  EXPECT_FALSE(writer.write(dir.path("far"), "x"));
-  EXPECT_NE(writer.error.find("gone/real, whose folder does not exist"), std::string::npos) << writer.error;
+  EXPECT_FALSE(writer.write(dir.path("far"), "x", error));
+  EXPECT_NE(error.find("gone/real, whose folder does not exist"), std::string::npos) << error;
   ASSERT_EQ(symlink("loop", dir.path("loop").c_str()), 0);
-  EXPECT_FALSE(writer.write(dir.path("loop"), "x"));
-  EXPECT_NE(writer.error.find("goes round"), std::string::npos) << writer.error;
+  EXPECT_FALSE(writer.write(dir.path("loop"), "x", error));
+  EXPECT_NE(error.find("goes round"), std::string::npos) << error;
   EXPECT_EQ(entriesIn(dir.folder), 4);  // nothing added beside them
 }
 
 TEST(SafeFileWriter, FailureReportsAndChangesNothing) {
   ConfigTestFolder dir;
   SafeFileWriter writer;
-  EXPECT_FALSE(writer.write(dir.path("no-such-folder/file"), "x"));
-  EXPECT_NE(writer.error.find("no-such-folder"), std::string::npos);
+  std::string error;
+  EXPECT_FALSE(writer.write(dir.path("no-such-folder/file"), "x", error));
+  EXPECT_NE(error.find("no-such-folder"), std::string::npos);
   // A folder or a FIFO where the file should be is left, and no temporary
   // file is left beside it.
   mkdir(dir.path("taken").c_str(), 0755);
-  EXPECT_FALSE(writer.write(dir.path("taken"), "x"));
-  EXPECT_NE(writer.error.find("is a folder"), std::string::npos) << writer.error;
+  EXPECT_FALSE(writer.write(dir.path("taken"), "x", error));
+  EXPECT_NE(error.find("is a folder"), std::string::npos) << error;
   mkfifo(dir.path("pipe").c_str(), 0644);
-  EXPECT_FALSE(writer.write(dir.path("pipe"), "x"));
+  EXPECT_FALSE(writer.write(dir.path("pipe"), "x", error));
   struct stat st;
   ASSERT_EQ(lstat(dir.path("pipe").c_str(), &st), 0);
   EXPECT_TRUE(S_ISFIFO(st.st_mode));

@@ -1,15 +1,16 @@
 // Writers of one settings file: two started at the same moment both land,
 // and one that cannot have the lock gives up instead of writing.
-#include <gtest/gtest.h>
+#include "config/settings_lock.h"
 
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "app/settings_file.h"
 #include "config/config_command.h"
-#include "config/settings_lock.h"
 #include "config_test_files.h"
 
 TEST(SettingsLock, TwoWritersStartedTogetherBothLand) {
@@ -47,9 +48,10 @@ TEST(SettingsLock, TwoWritersStartedTogetherBothLand) {
 TEST(SettingsLock, AWriterKeptOutGivesUp) {
   ConfigTestFolder dir;
   SettingsLock first, second;
-  ASSERT_TRUE(first.acquire(dir.path())) << first.error;
-  EXPECT_FALSE(second.acquire(dir.path(), 60));
-  EXPECT_NE(second.error.find("locked"), std::string::npos) << second.error;
+  std::string error;
+  ASSERT_TRUE(first.acquire(dir.path(), error)) << error;
+  EXPECT_FALSE(second.acquire(dir.path(), error, 60));
+  EXPECT_NE(error.find("locked"), std::string::npos) << error;
   first.release();
-  EXPECT_TRUE(second.acquire(dir.path(), 60)) << second.error;
+  EXPECT_TRUE(second.acquire(dir.path(), error, 60)) << error;
 }

@@ -1,8 +1,7 @@
 // The settings writers' lock on Windows: a second writer is kept out while
 // the first holds it, gives up after its wait, and gets it once released.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cstdlib>
 #include <string>
@@ -14,13 +13,14 @@ TEST(SettingsLockWin32, SecondWriterWaitsThenGivesUp) {
   ASSERT_GT(GetTempPathA(MAX_PATH, folder), 0u);
   const std::string path = std::string(folder) + "orvel-lock-test-" + std::to_string(GetCurrentProcessId());
   SettingsLock first, second;
-  ASSERT_TRUE(first.acquire(path)) << first.error;
+  std::string error;
+  ASSERT_TRUE(first.acquire(path, error)) << error;
   const DWORD start = GetTickCount();
-  EXPECT_FALSE(second.acquire(path, 200));
+  EXPECT_FALSE(second.acquire(path, error, 200));
   EXPECT_GE(GetTickCount() - start, 150u);  // it did wait before giving up
-  EXPECT_NE(second.error.find("locked"), std::string::npos) << second.error;
+  EXPECT_NE(error.find("locked"), std::string::npos) << error;
   first.release();
-  EXPECT_TRUE(second.acquire(path, 200)) << second.error;
+  EXPECT_TRUE(second.acquire(path, error, 200)) << error;
   second.release();
   DeleteFileA((path + ".lock").c_str());
 }
