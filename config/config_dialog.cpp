@@ -24,7 +24,6 @@ struct FieldWidgets {
   GtkWidget* label;
 };
 
-bool active(GtkWidget* w) { return gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(w)); }
 void setActive(GtkWidget* w, bool on) { gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(w), on); }
 
 // The toolkit's side of DialogControls; dialog is the vector of FieldWidgets.
@@ -33,7 +32,7 @@ const FieldWidgets& widgetsOf(void* dialog, size_t i) { return (*static_cast<std
 int readControl(void* dialog, size_t i) {
   const FieldWidgets& w = widgetsOf(dialog, i);
   if (w.field->control == ListControl) return gtk_combo_box_get_active(GTK_COMBO_BOX(w.control[0]));
-  return active(w.control[0]);
+  return gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(w.control[0]));
 }
 
 void showControl(void* dialog, size_t i, int value) {

@@ -7,8 +7,6 @@
 // command line a console: config.exe is a GUI program, so when it is run
 // from a command prompt without redirection it attaches to that prompt's
 // console for its output.
-#include "config/config_dialog.h"
-
 #include <windows.h>
 
 #include <algorithm>
@@ -19,6 +17,7 @@
 #include "app/settings_field.h"
 #include "app/settings_file.h"
 #include "config/config_command.h"
+#include "config/config_dialog.h"
 #include "config/dialog_controls.h"
 #include "platform/win32/win32_window_class.h"
 
@@ -57,12 +56,10 @@ struct Dialog {
   SettingsFile file;
   std::vector<FieldControls> fields;
   const DialogControls* controls = nullptr;
-  int lastControlId = firstControlId;
   bool done = false;
 };
 
 HWND item(HWND w, int id) { return GetDlgItem(w, id); }
-bool checked(HWND w, int id) { return SendMessageA(item(w, id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 void check(HWND w, int id, bool on) { SendMessageA(item(w, id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0); }
 
 // The toolkit's side of DialogControls; dialog is the Dialog.
@@ -72,7 +69,7 @@ int readControl(void* dialog, size_t i) {
   const Dialog& d = dialogOf(dialog);
   const FieldControls& c = d.fields[i];
   if (c.field->control == ListControl) return static_cast<int>(SendMessageA(item(d.window, c.id), CB_GETCURSEL, 0, 0));
-  return checked(d.window, c.id);
+  return SendMessageA(item(d.window, c.id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void showControl(void* dialog, size_t i, int value) {
@@ -98,8 +95,8 @@ int scaled(const Dialog& d, int pixels) { return MulDiv(pixels, d.dpi, 96); }
 
 HWND add(Dialog& d, const char* cls, const char* text, DWORD style, int x, int y, int w, int h, int id) {
   HWND c = CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, scaled(d, x), scaled(d, y), scaled(d, w),
-                           scaled(d, h), d.window,
-                           reinterpret_cast<HMENU>(static_cast<intptr_t>(id)), GetModuleHandleA(nullptr), nullptr);
+                           scaled(d, h), d.window, reinterpret_cast<HMENU>(static_cast<intptr_t>(id)),
+                           GetModuleHandleA(nullptr), nullptr);
   SendMessageA(c, WM_SETFONT, reinterpret_cast<WPARAM>(d.font), TRUE);
   return c;
 }
@@ -107,8 +104,7 @@ HWND add(Dialog& d, const char* cls, const char* text, DWORD style, int x, int y
 // Win32 marks mnemonics with '&' where the table has '_'.
 std::string win32Label(const char* label) {
   std::string out = label;
-  for (char& c : out)
-    if (c == '_') c = '&';
+  std::replace(out.begin(), out.end(), '_', '&');
   return out;
 }
 
@@ -143,7 +139,6 @@ int buildControls(Dialog& d) {
     d.fields.push_back(FieldControls{f, id, 0});
     id += f->control == RadioPairControl ? 2 : 1;
   }
-  d.lastControlId = id - 1;
   for (FieldControls& c : d.fields)
     if (c.field->control == RadioPairControl) c.labelId = id++;
 
@@ -192,8 +187,7 @@ LRESULT CALLBACK dialogProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) 
           if (saveSettings(d->path, d->controls->choices(d->file.record), error)) {
             closeDialog(d, w);
           } else {
-            std::string text = "The settings could not be saved.\n\n" + error;
-            MessageBoxA(w, text.c_str(), "Orvel Kite settings", MB_OK | MB_ICONERROR);
+            MessageBoxA(w, ("The settings could not be saved.\n\n" + error).c_str(), dialogTitle, MB_OK | MB_ICONERROR);
           }
           return 0;
         }
@@ -201,11 +195,9 @@ LRESULT CALLBACK dialogProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) 
           closeDialog(d, w);
           return 0;
       }
-      if (LOWORD(wParam) >= firstControlId && LOWORD(wParam) <= d->lastControlId) {
-        d->controls->updateAvailability();
-        return 0;
-      }
-      break;
+      // Every other command comes from a choice.
+      d->controls->updateAvailability();
+      return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
       // A plain window gives its controls the white of edit fields; a
@@ -260,8 +252,7 @@ void placeDialog(HWND window, HWND owner, int fw, int fh) {
 }
 
 HFONT messageFont() {
-  NONCLIENTMETRICSA metrics;
-  ZeroMemory(&metrics, sizeof metrics);
+  NONCLIENTMETRICSA metrics = {};
   metrics.cbSize = sizeof metrics;
   if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
     HFONT font = CreateFontIndirectA(&metrics.lfMessageFont);
@@ -289,14 +280,13 @@ int runConfigDialog(int&, char**&, const std::string& path, long long ownerWindo
   const DWORD style = WS_CAPTION | WS_SYSMENU | WS_POPUP;
   // A pop-up with a parent is owned by it: it stays above it and goes
   // with it.
-  d.window = CreateWindowExA(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, dialogClass, dialogTitle, style,
-                             CW_USEDEFAULT, CW_USEDEFAULT, width, 200, d.owner, nullptr, module, nullptr);
+  d.window = CreateWindowExA(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, dialogClass, dialogTitle, style, CW_USEDEFAULT,
+                             CW_USEDEFAULT, width, 200, d.owner, nullptr, module, nullptr);
   if (!d.window) return 1;
   SetWindowLongPtrA(d.window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&d));
   HDC screen = GetDC(nullptr);
-  d.dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+  d.dpi = std::max(96, screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96);
   if (screen) ReleaseDC(nullptr, screen);
-  if (d.dpi < 96) d.dpi = 96;
   d.font = messageFont();
   DialogControls controls(&d, readControl, showControl, enableControl);
   d.controls = &controls;
