@@ -7,10 +7,8 @@
 
 #include "main_art.h"
 #include "png_writer.h"
+#include "preview_picture.h"
 #include "soft_renderer.h"
-
-const int appIconSizes[] = {16, 20, 24, 32, 40, 48, 64, 256};
-const int appIconSizeCount = sizeof appIconSizes / sizeof appIconSizes[0];
 
 namespace {
 
@@ -20,7 +18,6 @@ const int master = 1024;
 // sky so that the white crystal stands out even at 16 pixels.
 Image duskValley(const ArtArchive& mainArchive) {
   SoftRenderer r(master / 2, master / 2);
-  r.fog = FogSettings{true, 0.005, rgba(0.9, 0.9, 0.9)};
   r.placeLandscape(215);
   r.draw(mainArchive.meshes.at("scena"), mainArchive.images, true);
   Image valley = r.colour.resized(master, master);
@@ -32,39 +29,6 @@ Image duskValley(const ArtArchive& mainArchive) {
     }
   }
   return valley;
-}
-
-void putLe(std::vector<uint8_t>& out, uint32_t v, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.push_back(uint8_t(v >> (8 * i)));
-}
-
-// A 32-bit bottom-up bitmap of twice the height (the colour rows, then the
-// 1-bit mask that icon readers without alpha use).
-std::vector<uint8_t> iconBitmap(const Image& picture) {
-  const int w = picture.width, h = picture.height;
-  const int maskRow = (w + 31) / 32 * 4;
-  std::vector<uint8_t> rgba = picture.toRgba8();
-  std::vector<uint8_t> out;
-  putLe(out, 40, 4);
-  putLe(out, uint32_t(w), 4);
-  putLe(out, uint32_t(2 * h), 4);
-  putLe(out, 1, 2);
-  putLe(out, 32, 2);
-  putLe(out, 0, 4);
-  putLe(out, uint32_t(w * h * 4 + maskRow * h), 4);
-  for (int i = 0; i < 4; ++i) putLe(out, 0, 4);
-  for (int y = h - 1; y >= 0; --y)
-    for (int x = 0; x < w; ++x) {
-      const uint8_t* p = &rgba[(size_t(y) * w + x) * 4];
-      out.insert(out.end(), {p[2], p[1], p[0], p[3]});
-    }
-  for (int y = h - 1; y >= 0; --y) {
-    std::vector<uint8_t> row(maskRow, 0);
-    for (int x = 0; x < w; ++x)
-      if (rgba[(size_t(y) * w + x) * 4 + 3] == 0) row[x / 8] |= uint8_t(0x80 >> (x % 8));
-    out.insert(out.end(), row.begin(), row.end());
-  }
-  return out;
 }
 
 }  // namespace
@@ -84,16 +48,17 @@ std::vector<Image> renderAppIcon(const ArtArchive& mainArchive) {
   drawSnowCrystal(icon, rgba(0.05, 0.12, 0.36, 0.85), 0.42, rgba(0.97, 0.99, 1.0, 1.0));
 
   std::vector<Image> pictures;
-  for (int i = 0; i < appIconSizeCount; ++i) pictures.push_back(icon.image.resized(appIconSizes[i], appIconSizes[i]));
+  for (int side : {16, 20, 24, 32, 40, 48, 64, 256}) pictures.push_back(icon.image.resized(side, side));
   return pictures;
 }
 
 std::vector<uint8_t> encodeIco(const std::vector<Image>& pictures) {
   std::vector<std::vector<uint8_t>> images;
   for (const Image& p : pictures) {
-    if (p.width != p.height || p.width < 1 || p.width > 256) throw std::runtime_error("icon pictures are 1..256 square");
+    if (p.width != p.height || p.width < 1 || p.width > 256)
+      throw std::runtime_error("icon pictures are 1..256 square");
     // Windows reads the largest size as PNG (and the file stays small).
-    images.push_back(p.width == 256 ? encodePng(p) : iconBitmap(p));
+    images.push_back(p.width == 256 ? encodePng(p) : encodeDib(p, true));
   }
   std::vector<uint8_t> out;
   putLe(out, 0, 2);
@@ -101,13 +66,10 @@ std::vector<uint8_t> encodeIco(const std::vector<Image>& pictures) {
   putLe(out, uint32_t(images.size()), 2);
   uint32_t offset = 6 + 16 * uint32_t(images.size());
   for (size_t i = 0; i < images.size(); ++i) {
-    int side = pictures[i].width;
-    out.push_back(uint8_t(side == 256 ? 0 : side));  // 0 stands for 256
-    out.push_back(uint8_t(side == 256 ? 0 : side));
-    out.push_back(0);  // no palette
-    out.push_back(0);
-    putLe(out, 1, 2);   // planes
-    putLe(out, 32, 2);  // bits per pixel
+    uint8_t side = uint8_t(pictures[i].width);  // 256 wraps to 0, which stands for 256
+    out.insert(out.end(), {side, side, 0, 0});  // width, height, no palette, reserved
+    putLe(out, 1, 2);                           // planes
+    putLe(out, 32, 2);                          // bits per pixel
     putLe(out, uint32_t(images[i].size()), 4);
     putLe(out, offset, 4);
     offset += uint32_t(images[i].size());

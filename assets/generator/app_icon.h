@@ -9,11 +9,8 @@
 
 #include "art_archive.h"
 
-// The sizes the icon file holds, smallest first.
-extern const int appIconSizes[];
-extern const int appIconSizeCount;
-
-// One picture per size of appIconSizes, from the landscape of mainArchive.
+// One picture per size the icon file holds (16 to 256 pixels, smallest
+// first), from the landscape of mainArchive.
 std::vector<Image> renderAppIcon(const ArtArchive& mainArchive);
 
 // An .ico file of square pictures (1 to 256 pixels each).

@@ -14,10 +14,9 @@ void ArtArchive::addMesh(const std::string& name, const MeshBuilder& mesh) {
   pak.add(name, mesh.encode());
 }
 
-void ArtArchive::addCanvasMesh(const std::string& entryName, const std::string& imageName, const Canvas& canvas,
-                               bool deferred) {
+void ArtArchive::addCanvasMesh(const std::string& entryName, const std::string& imageName, const Canvas& canvas) {
   addImage(imageName, canvas.image);
   MeshBuilder mesh;
-  mesh.rect(mesh.part(imageName, false, deferred), canvas.x0, canvas.y0, canvas.x1, canvas.y1);
+  mesh.rect(mesh.part(imageName, false, true), canvas.x0, canvas.y0, canvas.x1, canvas.y1);
   addMesh(entryName, mesh);
 }

@@ -16,9 +16,8 @@ class ArtArchive {
   void addImage(const std::string& name, const Image& image);
   void addMesh(const std::string& name, const MeshBuilder& mesh);
   // A mesh entry of one quad covering the canvas rectangle, textured with
-  // the canvas stored as image entry imageName; drawn blended by default.
-  void addCanvasMesh(const std::string& entryName, const std::string& imageName, const Canvas& canvas,
-                     bool deferred = true);
+  // the canvas stored as image entry imageName and drawn blended.
+  void addCanvasMesh(const std::string& entryName, const std::string& imageName, const Canvas& canvas);
 
   PakWriter pak;
   std::map<std::string, Image> images;

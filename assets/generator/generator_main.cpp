@@ -14,10 +14,6 @@
 #include "pak_writer.h"
 #include "preview_picture.h"
 
-static double secondsSince(std::chrono::steady_clock::time_point t) {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - t).count();
-}
-
 int main(int argc, char** argv) {
   if (argc != 2 && argc != 3) {
     std::fprintf(stderr, "usage: %s OUTPUT_FOLDER [ICON_FILE]\n", argv[0]);
@@ -35,19 +31,20 @@ int main(int argc, char** argv) {
       double angle = 0;
       int gaps = worstUncovered(mainPak, w, h, 10, &angle);
       if (gaps > 0) {
-        std::fprintf(stderr, "generator: the landscape leaves %d of %d pixels empty at %dx%d, turn %.1f\n", gaps,
-                     w * h, w, h, angle);
+        std::fprintf(stderr, "generator: the landscape leaves %d of %d pixels empty at %dx%d, turn %.1f\n", gaps, w * h,
+                     w, h, angle);
         return 1;
       }
     }
-    mainPak.pak.save(dir + "main.pak");
-    utils.pak.save(dir + "utils.pak");
-    clock.pak.save(dir + "clock.pak");
-    calendar.pak.save(dir + "calendar.pak");
+    saveFile(dir + "main.pak", mainPak.pak.bytes());
+    saveFile(dir + "utils.pak", utils.pak.bytes());
+    saveFile(dir + "clock.pak", clock.pak.bytes());
+    saveFile(dir + "calendar.pak", calendar.pak.bytes());
     saveFile(dir + "preview.ppk", renderPreview(mainPak, 215));
     if (argc == 3) saveFile(argv[2], encodeIco(renderAppIcon(mainPak)));
+    std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     std::printf("generator: scena has %d triangles; archives written to %s in %.2f s\n",
-                mainPak.meshes.at("scena").triangleCount(), dir.c_str(), secondsSince(start));
+                mainPak.meshes.at("scena").triangleCount(), dir.c_str(), took.count());
   } catch (const std::exception& e) {
     std::fprintf(stderr, "generator: %s\n", e.what());
     return 1;

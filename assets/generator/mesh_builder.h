@@ -38,9 +38,8 @@ class MeshBuilder {
   MeshPart& part(const std::string& texture, bool alphaTest = false, bool deferred = false);
   void triangle(MeshPart& part, const Vertex& a, const Vertex& b, const Vertex& c);
   // A flat quad in the z = 0 plane facing +z, from (x0, y0) to (x1, y1),
-  // mapped to the texture rectangle (s0, t0)-(s1, t1), t0 at the top (y1).
-  void rect(MeshPart& part, double x0, double y0, double x1, double y1, double s0 = 0, double t0 = 0,
-            double s1 = 1, double t1 = 1, double z = 0);
+  // showing the whole texture upright (its first row at y1).
+  void rect(MeshPart& part, double x0, double y0, double x1, double y1);
   int triangleCount() const;
   std::vector<uint8_t> encode() const;
 

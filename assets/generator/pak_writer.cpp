@@ -1,40 +1,33 @@
 // Archive container writing (see pak_writer.h).
 #include "pak_writer.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <stdexcept>
 
-static void putU32(std::vector<uint8_t>& out, uint32_t v) {
-  for (int i = 0; i < 4; ++i) out.push_back(uint8_t(v >> (8 * i)));
+void putLe(std::vector<uint8_t>& out, uint32_t v, int bytes) {
+  for (int i = 0; i < bytes; ++i) out.push_back(uint8_t(v >> (8 * i)));
 }
 
 void PakWriter::add(const std::string& name, const std::vector<uint8_t>& data) {
   if (name.empty() || name.size() > 127) throw std::runtime_error("bad entry name: " + name);
-  if (has(name)) throw std::runtime_error("duplicate entry: " + name);
+  if (std::find(names.begin(), names.end(), name) != names.end()) throw std::runtime_error("duplicate entry: " + name);
   names.push_back(name);
   blobs.push_back(data);
 }
 
-bool PakWriter::has(const std::string& name) const {
-  for (const std::string& n : names)
-    if (n == name) return true;
-  return false;
-}
-
 std::vector<uint8_t> PakWriter::bytes() const {
   std::vector<uint8_t> out;
-  putU32(out, uint32_t(names.size()));
+  putLe(out, uint32_t(names.size()), 4);
   for (size_t i = 0; i < names.size(); ++i) {
     out.push_back(uint8_t(names[i].size()));
     out.insert(out.end(), names[i].begin(), names[i].end());
-    putU32(out, uint32_t(blobs[i].size()));
+    putLe(out, uint32_t(blobs[i].size()), 4);
     out.insert(out.end(), blobs[i].begin(), blobs[i].end());
   }
   return out;
 }
-
-void PakWriter::save(const std::string& path) const { saveFile(path, bytes()); }
 
 void saveFile(const std::string& path, const std::vector<uint8_t>& bytes) {
   std::string tmp = path + ".tmp";

@@ -9,15 +9,16 @@
 class PakWriter {
  public:
   void add(const std::string& name, const std::vector<uint8_t>& data);
-  bool has(const std::string& name) const;
   std::vector<uint8_t> bytes() const;
-  // Writes the file through a temporary one, so a failed run never leaves a
-  // half-written archive behind. Throws on failure.
-  void save(const std::string& path) const;
 
   std::vector<std::string> names;
   std::vector<std::vector<uint8_t>> blobs;
 };
 
-// Writes bytes to path (through path + ".tmp" and a rename).
+// Writes bytes to path through path + ".tmp" and a rename, so a failed run
+// never leaves a half-written file behind. Throws on failure.
 void saveFile(const std::string& path, const std::vector<uint8_t>& bytes);
+
+// Appends the low `bytes` bytes of v, least significant first: the byte
+// order of every file the generator writes.
+void putLe(std::vector<uint8_t>& out, uint32_t v, int bytes);

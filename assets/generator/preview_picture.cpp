@@ -7,45 +7,40 @@
 #include "random.h"
 #include "soft_renderer.h"
 
-static void putLe(std::vector<uint8_t>& out, uint32_t v, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.push_back(uint8_t(v >> (8 * i)));
-}
-
-std::vector<uint8_t> encodeBmp24(const Image& image) {
-  if (image.width * 3 % 4 != 0) throw std::runtime_error("BMP rows would need padding");
-  uint32_t rowBytes = uint32_t(image.width) * 3, pixelBytes = rowBytes * uint32_t(image.height);
+std::vector<uint8_t> encodeDib(const Image& image, bool iconForm) {
+  if (!iconForm && image.width * 3 % 4 != 0) throw std::runtime_error("BMP rows would need padding");
+  const uint32_t w = uint32_t(image.width), h = uint32_t(image.height), maskRow = (w + 31) / 32 * 4;
   std::vector<uint8_t> out;
-  out.push_back('B');
-  out.push_back('M');
-  putLe(out, 54 + pixelBytes, 4);
-  putLe(out, 0, 4);
-  putLe(out, 54, 4);
   putLe(out, 40, 4);
-  putLe(out, uint32_t(image.width), 4);
-  putLe(out, uint32_t(image.height), 4);
+  putLe(out, w, 4);
+  putLe(out, iconForm ? 2 * h : h, 4);
   putLe(out, 1, 2);
-  putLe(out, 24, 2);
+  putLe(out, iconForm ? 32 : 24, 2);
   putLe(out, 0, 4);  // no compression
-  putLe(out, pixelBytes, 4);
-  putLe(out, 2835, 4);
-  putLe(out, 2835, 4);
+  putLe(out, iconForm ? w * h * 4 + maskRow * h : w * 3 * h, 4);
+  putLe(out, iconForm ? 0 : 2835, 4);  // pixels per metre, across and down
+  putLe(out, iconForm ? 0 : 2835, 4);
   putLe(out, 0, 4);
   putLe(out, 0, 4);
   std::vector<uint8_t> rgba = image.toRgba8();
   for (int y = image.height - 1; y >= 0; --y)
     for (int x = 0; x < image.width; ++x) {
-      const uint8_t* p = &rgba[(size_t(y) * image.width + x) * 4];
-      out.push_back(p[2]);
-      out.push_back(p[1]);
-      out.push_back(p[0]);
+      const uint8_t* p = &rgba[(size_t(y) * w + x) * 4];
+      out.insert(out.end(), {p[2], p[1], p[0]});
+      if (iconForm) out.push_back(p[3]);
     }
+  for (int y = image.height - 1; iconForm && y >= 0; --y) {
+    std::vector<uint8_t> row(maskRow, 0);
+    for (int x = 0; x < image.width; ++x)
+      if (rgba[(size_t(y) * w + x) * 4 + 3] == 0) row[x / 8] |= uint8_t(0x80 >> (x % 8));
+    out.insert(out.end(), row.begin(), row.end());
+  }
   return out;
 }
 
 std::vector<uint8_t> renderPreview(const ArtArchive& mainArchive, double turnDegrees) {
   const int w = 152, h = 112, ss = 4;
   SoftRenderer r(w * ss, h * ss);
-  r.fog = FogSettings{true, 0.005, rgba(0.9, 0.9, 0.9)};
   r.placeLandscape(turnDegrees);
   r.draw(mainArchive.meshes.at("scena"), mainArchive.images, true);
   Image picture = r.colour.resized(w, h);
@@ -60,7 +55,14 @@ std::vector<uint8_t> renderPreview(const ArtArchive& mainArchive, double turnDeg
       }
   }
   for (Color& c : picture.pixels) c.a = 1;
-  return encodeBmp24(picture);
+  // A BMP file: the 14-byte file header, then the bitmap.
+  std::vector<uint8_t> dib = encodeDib(picture, false);
+  std::vector<uint8_t> out{'B', 'M'};
+  putLe(out, uint32_t(14 + dib.size()), 4);
+  putLe(out, 0, 4);
+  putLe(out, 54, 4);
+  out.insert(out.end(), dib.begin(), dib.end());
+  return out;
 }
 
 int worstUncovered(const ArtArchive& mainArchive, int width, int height, double stepDegrees, double* worstAngle) {
@@ -71,9 +73,9 @@ int worstUncovered(const ArtArchive& mainArchive, int width, int height, double 
     // The ground alone must close the view: trees only add to it.
     r.draw(mainArchive.meshes.at("scena"), mainArchive.images, false, "ground.png");
     int n = r.uncovered();
-    if (n > worst || a == 0) {
-      if (n > worst && worstAngle) *worstAngle = a;
-      worst = std::max(worst, n);
+    if (n > worst) {
+      worst = n;
+      *worstAngle = a;
     }
   }
   return worst;

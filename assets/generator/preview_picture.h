@@ -13,9 +13,13 @@
 std::vector<uint8_t> renderPreview(const ArtArchive& mainArchive, double turnDegrees);
 
 // Renders the ground of "scena" without textures at the given size for turn angles
-// 0, step, 2 step, ... below 360 and returns the largest number of pixels
-// left uncovered in any of them (the show's black clear colour).
+// 0, step, 2 step, ... below 360 and returns the largest number of pixels left
+// uncovered in any of them (the show's black clear colour), its first angle in
+// *worstAngle (untouched when none is).
 int worstUncovered(const ArtArchive& mainArchive, int width, int height, double stepDegrees, double* worstAngle);
 
-// Writes an image as a 24-bit bottom-up BMP (width * 3 must be a multiple of 4).
-std::vector<uint8_t> encodeBmp24(const Image& image);
+// A bitmap without a file header, its rows bottom-up: 24-bit BGR for a BMP
+// file (width * 3 must be a multiple of 4), or as an icon file holds it,
+// 32-bit BGRA followed by the 1-bit mask that icon readers without alpha use
+// (its header counts both: twice the height).
+std::vector<uint8_t> encodeDib(const Image& image, bool iconForm);

@@ -12,6 +12,10 @@ struct ClipVertex {
 };
 
 const double nearPlane = 0.1, farPlane = 250.0;
+// The show's fog, exponential squared, and how far the eye stands from the
+// landscape's centre (the frame's 100 less the stage's 10).
+const double fogDensity = 0.005, eyeDistance = 90;
+const Color fogColour = rgba(0.9, 0.9, 0.9);
 
 // Keeps the part of a polygon on the side where sign * (z - plane) >= 0.
 std::vector<ClipVertex> clip(const std::vector<ClipVertex>& in, double plane, double sign) {
@@ -33,8 +37,7 @@ std::vector<ClipVertex> clip(const std::vector<ClipVertex>& in, double plane, do
 }  // namespace
 
 SoftRenderer::SoftRenderer(int width, int height)
-    : width(width), height(height), fog{false, 0, Color{0, 0, 0, 1}}, colour(width, height, Color{0, 0, 0, 1}),
-      depth(size_t(width) * height, 0.0f) {
+    : width(width), height(height), colour(width, height, Color{0, 0, 0, 1}), depth(size_t(width) * height, 0.0f) {
   placeLandscape(0);
 }
 
@@ -44,9 +47,6 @@ void SoftRenderer::placeLandscape(double turnDegrees) {
   // Tilt (about x) times turn (about z).
   double m[9] = {c, -s, 0, tc * s, tc * c, -ts, ts * s, ts * c, tc};
   std::copy(m, m + 9, rotation);
-  offset[0] = 0;
-  offset[1] = 0;
-  offset[2] = -90;
 }
 
 void SoftRenderer::draw(const MeshBuilder& mesh, const std::map<std::string, Image>& images, bool textured,
@@ -67,27 +67,28 @@ void SoftRenderer::draw(const MeshBuilder& mesh, const std::map<std::string, Ima
     }
 }
 
-void SoftRenderer::drawTriangle(const Vertex* v[3], const Image* texture, bool alphaTest, bool blended,
-                                bool textured, const Color& flat) {
+void SoftRenderer::drawTriangle(const Vertex* v[3], const Image* texture, bool alphaTest, bool blended, bool textured,
+                                const Color& flat) {
   std::vector<ClipVertex> poly;
   for (int k = 0; k < 3; ++k) {
     const Vec3& p = v[k]->p;
     const double* m = rotation;
-    poly.push_back(ClipVertex{m[0] * p.x + m[1] * p.y + m[2] * p.z + offset[0],
-                              m[3] * p.x + m[4] * p.y + m[5] * p.z + offset[1],
-                              m[6] * p.x + m[7] * p.y + m[8] * p.z + offset[2], v[k]->s, v[k]->t});
+    poly.push_back(ClipVertex{m[0] * p.x + m[1] * p.y + m[2] * p.z, m[3] * p.x + m[4] * p.y + m[5] * p.z,
+                              m[6] * p.x + m[7] * p.y + m[8] * p.z - eyeDistance, v[k]->s, v[k]->t});
   }
   poly = clip(poly, -nearPlane, -1);  // keep z <= -near
   if (poly.size() < 3) return;
-  poly = clip(poly, -farPlane, 1);    // keep z >= -far
+  poly = clip(poly, -farPlane, 1);  // keep z >= -far
   if (poly.size() < 3) return;
   const double f = 1 / std::tan(M_PI / 8), aspect = double(width) / height;
-  struct Screen { double x, y, w, sw, tw; };
+  struct Screen {
+    double x, y, w, sw, tw;
+  };
   std::vector<Screen> sp;
   for (const ClipVertex& c : poly) {
     double w = -c.z;
-    sp.push_back(Screen{(f / aspect * c.x / w + 1) * 0.5 * width, (1 - f * c.y / w) * 0.5 * height, 1 / w,
-                        c.s / w, c.t / w});
+    sp.push_back(
+        Screen{(f / aspect * c.x / w + 1) * 0.5 * width, (1 - f * c.y / w) * 0.5 * height, 1 / w, c.s / w, c.t / w});
   }
   for (size_t k = 1; k + 1 < sp.size(); ++k) {
     const Screen& a = sp[0];
@@ -95,8 +96,10 @@ void SoftRenderer::drawTriangle(const Vertex* v[3], const Image* texture, bool a
     const Screen& c = sp[k + 1];
     double area = (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
     if (std::fabs(area) < 1e-12) continue;
-    int x0 = std::max(0, int(std::floor(std::min({a.x, b.x, c.x})))), x1 = std::min(width - 1, int(std::max({a.x, b.x, c.x})));
-    int y0 = std::max(0, int(std::floor(std::min({a.y, b.y, c.y})))), y1 = std::min(height - 1, int(std::max({a.y, b.y, c.y})));
+    int x0 = std::max(0, int(std::floor(std::min({a.x, b.x, c.x})))),
+        x1 = std::min(width - 1, int(std::max({a.x, b.x, c.x})));
+    int y0 = std::max(0, int(std::floor(std::min({a.y, b.y, c.y})))),
+        y1 = std::min(height - 1, int(std::max({a.y, b.y, c.y})));
     for (int y = y0; y <= y1; ++y)
       for (int x = x0; x <= x1; ++x) {
         double px = x + 0.5, py = y + 0.5;
@@ -112,17 +115,11 @@ void SoftRenderer::drawTriangle(const Vertex* v[3], const Image* texture, bool a
           zb = d;
           continue;
         }
-        Color texel = flat;
-        if (texture) {
-          Color t = texture->sample((wa * a.sw + wb * b.sw + wc * c.sw) / iw, (wa * a.tw + wb * b.tw + wc * c.tw) / iw);
-          texel = t;
-        }
+        Color texel = texture ? texture->sample((wa * a.sw + wb * b.sw + wc * c.sw) / iw,
+                                                (wa * a.tw + wb * b.tw + wc * c.tw) / iw)
+                              : flat;
         if (alphaTest && texel.a <= 0.9f) continue;
-        Color out = texel;
-        if (fog.enabled && !blended) {
-          double k = std::exp(-std::pow(fog.density * d, 2));
-          out = mix(fog.colour, texel, k);
-        }
+        Color out = blended ? texel : mix(fogColour, texel, std::exp(-std::pow(fogDensity * d, 2)));
         Color& dst = colour.at(x, y);
         if (blended) {
           dst = mix(dst, Color{out.r, out.g, out.b, 1}, out.a);
@@ -134,9 +131,4 @@ void SoftRenderer::drawTriangle(const Vertex* v[3], const Image* texture, bool a
   }
 }
 
-int SoftRenderer::uncovered() const {
-  int n = 0;
-  for (float d : depth)
-    if (d == 0) ++n;
-  return n;
-}
+int SoftRenderer::uncovered() const { return int(std::count(depth.begin(), depth.end(), 0.0f)); }

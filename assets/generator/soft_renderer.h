@@ -12,12 +12,6 @@
 #include "image.h"
 #include "mesh_builder.h"
 
-struct FogSettings {
-  bool enabled;
-  double density;
-  Color colour;
-};
-
 class SoftRenderer {
  public:
   SoftRenderer(int width, int height);
@@ -25,19 +19,18 @@ class SoftRenderer {
   // Model placement: the stage tilt and turn of the show, so eye = frame
   // translation (0, 0, -100) * stage (0, 0, 10) * tilt about x * turn about z.
   void placeLandscape(double turnDegrees);
-  // Draws every part of mesh; images holds the archive's images by name.
-  // With textured false only depth and coverage are computed; with onlyPart
-  // given, only the parts with that texture are drawn.
+  // Draws every part of mesh under the show's fog; images holds the
+  // archive's images by name. With textured false only depth and coverage
+  // are computed; with onlyPart given, only the parts with that texture are drawn.
   void draw(const MeshBuilder& mesh, const std::map<std::string, Image>& images, bool textured,
             const char* onlyPart = nullptr);
   // Pixels no triangle has touched (where the show would clear to black).
   int uncovered() const;
 
   int width, height;
-  FogSettings fog;
   Image colour;
-  std::vector<float> depth;     // eye distance along -z, 0 where empty
-  double rotation[9], offset[3];
+  std::vector<float> depth;  // eye distance along -z, 0 where empty
+  double rotation[9];
 
  private:
   void drawTriangle(const Vertex* v[3], const Image* texture, bool alphaTest, bool blended, bool textured,
