@@ -37,7 +37,7 @@ static void buildWeekdays(ArtArchive& pak, const Font& font, const char* entry, 
   double em = 3.1, baseline = -0.5 * font.capHeight() * em;
   for (int i = 0; i < 7; ++i) {
     Color colour = (i == weekendA || i == weekendB) ? weekend : ink;
-    c.text(font, labels[i], em, -24 + 8 * i, baseline, Anchor::Centre, false, text(0.3, colour));
+    c.text(font, labels[i], em, -24 + 8 * i, baseline, false, text(0.3, colour));
   }
   pak.addCanvasMesh(entry, image, c);
 }
@@ -47,8 +47,8 @@ static void buildMonths(ArtArchive& pak, const Font& title, const Font& sub) {
     Canvas c(-28, -4.5, 28, 5.5, 512, 128);
     double em = 3.7;
     while (c.textWidth(title, englishMonths[m], em) > 50) em -= 0.1;
-    c.text(title, englishMonths[m], em, 0, 1.3, Anchor::Centre, false, text(0.35));
-    c.text(sub, russianMonths[m], 2.7, 0, -2.6, Anchor::Centre, false, text(0.3, rgba(0.82, 0.88, 1.0, 1)));
+    c.text(title, englishMonths[m], em, 0, 1.3, false, text(0.35));
+    c.text(sub, russianMonths[m], 2.7, 0, -2.6, false, text(0.3, rgba(0.82, 0.88, 1.0, 1)));
     std::string n = std::to_string(m + 1);
     pak.addCanvasMesh("m" + n, "month" + n + ".png", c);
   }
@@ -65,7 +65,7 @@ static void buildCells(ArtArchive& pak, const Font& font) {
   for (int d = 1; d <= 31; ++d) {
     Canvas c = cellTile();
     std::string n = std::to_string(d);
-    c.text(font, n, 3.6, 0, 0, Anchor::Centre, true, text(0.35));
+    c.text(font, n, 3.6, 0, 0, true, text(0.35));
     pak.addCanvasMesh(n, "day" + n + ".png", c);
   }
   pak.addCanvasMesh("null", "cell.png", cellTile());

@@ -2,8 +2,7 @@
 #include "canvas.h"
 
 Canvas::Canvas(double x0, double y0, double x1, double y1, int width, int height)
-    : x0(x0), y0(y0), x1(x1), y1(y1), scaleX(width / (x1 - x0)), scaleY(height / (y1 - y0)),
-      image(width, height) {}
+    : x0(x0), y0(y0), x1(x1), y1(y1), scaleX(width / (x1 - x0)), scaleY(height / (y1 - y0)), image(width, height) {}
 
 void Canvas::roundRect(double ax, double ay, double bx, double by, double radius, const Color& c) {
   fill([=](double x, double y) { return roundRectDistance(x, y, ax, ay, bx, by, radius); }, c, ax, ay, bx, by);
@@ -15,8 +14,8 @@ void Canvas::circle(double cx, double cy, double r, const Color& c) {
 
 void Canvas::ring(double cx, double cy, double r, double halfWidth, const Color& c) {
   double o = r + halfWidth;
-  fill([=](double x, double y) { return std::fabs(std::hypot(x - cx, y - cy) - r) - halfWidth; }, c, cx - o,
-       cy - o, cx + o, cy + o);
+  fill([=](double x, double y) { return std::fabs(std::hypot(x - cx, y - cy) - r) - halfWidth; }, c, cx - o, cy - o,
+       cx + o, cy + o);
 }
 
 static double segmentDistance(double x, double y, double ax, double ay, double bx, double by) {
@@ -37,14 +36,11 @@ double Canvas::textWidth(const Font& font, const std::string& utf8, double emUni
   return (l.inkRight - l.inkLeft) / scaleX;
 }
 
-double Canvas::text(const Font& font, const std::string& utf8, double emUnits, double cx, double cy, Anchor anchor,
-                    bool centreInk, const TextStyle& style) {
+void Canvas::text(const Font& font, const std::string& utf8, double emUnits, double cx, double cy, bool centreInk,
+                  const TextStyle& style) {
   TextLayout l = font.layout(utf8, emUnits * scaleY, scaleX / scaleY);
   // Pen origin in pixels so that the ink box lands where asked.
-  double ox = pxX(cx), oy = pxY(cy);
-  if (anchor == Anchor::Centre) ox -= 0.5 * (l.inkLeft + l.inkRight);
-  if (anchor == Anchor::Left) ox -= l.inkLeft;
-  if (anchor == Anchor::Right) ox -= l.inkRight;
+  double ox = pxX(cx) - 0.5 * (l.inkLeft + l.inkRight), oy = pxY(cy);
   if (centreInk) oy += 0.5 * (l.inkTop + l.inkBottom);
   int ix = int(std::lround(ox)), iy = int(std::lround(oy));
   Mask mask(image.width, image.height);
@@ -61,15 +57,8 @@ double Canvas::text(const Font& font, const std::string& utf8, double emUnits, d
     int r = std::max(1, int(std::lround(style.haloUnits * 0.5 * (scaleX + scaleY) / 2)));
     halo.blur(r);
     for (int y = 0; y < image.height; ++y)
-      for (int x = 0; x < image.width; ++x) {
-        float v = std::min(1.0f, halo.at(x, y) * 2.5f);
-        if (v > 0) image.blend(x, y, style.halo, v);
-      }
+      for (int x = 0; x < image.width; ++x) image.blend(x, y, style.halo, std::min(1.0f, halo.at(x, y) * 2.5f));
   }
   for (int y = 0; y < image.height; ++y)
-    for (int x = 0; x < image.width; ++x) {
-      float v = mask.at(x, y);
-      if (v > 0) image.blend(x, y, style.colour, v);
-    }
-  return (l.inkRight - l.inkLeft) / scaleX;
+    for (int x = 0; x < image.width; ++x) image.blend(x, y, style.colour, mask.at(x, y));
 }

@@ -10,12 +10,10 @@
 #include "font.h"
 #include "image.h"
 
-enum class Anchor { Left, Centre, Right };
-
 struct TextStyle {
   Color colour;
-  Color halo;          // alpha 0 for none
-  double haloUnits;    // halo radius in units
+  Color halo;        // alpha 0 for none
+  double haloUnits;  // halo radius in units
 };
 
 class Canvas {
@@ -38,8 +36,7 @@ class Canvas {
     for (int py = py0; py <= py1; ++py)
       for (int px = px0; px <= px1; ++px) {
         double d = sdf(unitX(px + 0.5), unitY(py + 0.5)) * pxPerUnit;
-        double cover = std::clamp(0.5 - d, 0.0, 1.0);
-        if (cover > 0) image.blend(px, py, c, cover);
+        image.blend(px, py, c, std::clamp(0.5 - d, 0.0, 1.0));
       }
   }
   void roundRect(double ax, double ay, double bx, double by, double radius, const Color& c);
@@ -47,11 +44,10 @@ class Canvas {
   void ring(double cx, double cy, double r, double halfWidth, const Color& c);
   // A line with round ends.
   void capsule(double ax, double ay, double bx, double by, double halfWidth, const Color& c);
-  // Text whose ink box is centred on (cx, cy) when anchor is Centre, or
-  // starts / ends at cx; vertically the ink box is centred on cy when
-  // centreInk, else cy is the baseline. Returns the ink width in units.
-  double text(const Font& font, const std::string& utf8, double emUnits, double cx, double cy, Anchor anchor,
-              bool centreInk, const TextStyle& style);
+  // Text whose ink box is centred on cx and, when centreInk, on cy; else cy
+  // is the baseline.
+  void text(const Font& font, const std::string& utf8, double emUnits, double cx, double cy, bool centreInk,
+            const TextStyle& style);
   // Ink width in units of text at this em.
   double textWidth(const Font& font, const std::string& utf8, double emUnits) const;
 

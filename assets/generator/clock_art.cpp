@@ -12,9 +12,8 @@ static void buildDial(ArtArchive& pak, const Font& font) {
   const double R = 8.0;
   Canvas c(-R, -R, R, R, 512, 512);
   // Glass face, a little darker towards the rim, and a bright bezel.
-  c.fill([&](double x, double y) { return std::hypot(x, y) - 7.85; }, glass, -R, -R, R, R);
-  c.fill([&](double x, double y) { return std::fabs(std::hypot(x, y) - 7.2) - 0.65; }, rgba(0.02, 0.04, 0.1, 0.25),
-         -R, -R, R, R);
+  c.circle(0, 0, 7.85, glass);
+  c.ring(0, 0, 7.2, 0.65, rgba(0.02, 0.04, 0.1, 0.25));
   c.ring(0, 0, 7.72, 0.16, rgba(0.92, 0.94, 1.0, 0.9));
   c.ring(0, 0, 7.3, 0.04, rgba(0.9, 0.93, 1.0, 0.45));
   for (int i = 0; i < 60; ++i) {
@@ -27,7 +26,7 @@ static void buildDial(ArtArchive& pak, const Font& font) {
   const char* numerals[4] = {"12", "3", "6", "9"};
   for (int i = 0; i < 4; ++i) {
     double a = i * M_PI / 2;
-    c.text(font, numerals[i], 1.9, std::sin(a) * 4.85, std::cos(a) * 4.85, Anchor::Centre, true, text(0.3));
+    c.text(font, numerals[i], 1.9, std::sin(a) * 4.85, std::cos(a) * 4.85, true, text(0.3));
   }
   // A small snowflake as the maker's mark below the centre.
   for (int k = 0; k < 6; ++k) {
@@ -71,15 +70,15 @@ static void buildDigital(ArtArchive& pak, const Font& digits, const Font& label)
     double right = wide ? 13.5 : 8.5;
     Canvas c(-8.5, -0.8, right, 5.8, wide ? 1024 : 512, 256);
     c.roundRect(-8.45, -0.75, right - 0.05, 5.75, 1.3, glass);
-    c.fill([&](double x, double y) {
-      return std::fabs(roundRectDistance(x, y, -8.2, -0.5, right - 0.3, 5.5, 1.05)) - 0.05;
-    }, glassEdge, -8.5, -0.8, right, 5.8);
+    c.fill([&](double x,
+               double y) { return std::fabs(roundRectDistance(x, y, -8.2, -0.5, right - 0.3, 5.5, 1.05)) - 0.05; },
+           glassEdge, -8.5, -0.8, right, 5.8);
     pak.addCanvasMesh(wide ? "podlozka_am" : "podlozka", wide ? "plate_am.png" : "plate.png", c);
   }
   for (int d = 0; d <= 9; ++d) {
     Canvas c(-1.75, 0, 1.75, 5, 128, 256);
     std::string name(1, char('0' + d));
-    c.text(digits, name, 5.4, 0, 2.5, Anchor::Centre, true, text(0.35));
+    c.text(digits, name, 5.4, 0, 2.5, true, text(0.35));
     pak.addCanvasMesh(name, "digit" + name + ".png", c);
   }
   Canvas dot(-0.6, 0, 0.6, 5, 32, 128);
@@ -90,7 +89,7 @@ static void buildDigital(ArtArchive& pak, const Font& digits, const Font& label)
   pak.addCanvasMesh("dot", "colon.png", dot);
   for (const char* sign : {"am", "pm"}) {
     Canvas c(-1.9, 0, 1.9, 2.8, 128, 128);
-    c.text(label, sign[0] == 'a' ? "AM" : "PM", 2.1, 0, 1.35, Anchor::Centre, true, text(0.25));
+    c.text(label, sign[0] == 'a' ? "AM" : "PM", 2.1, 0, 1.35, true, text(0.25));
     pak.addCanvasMesh(sign, std::string(sign) + ".png", c);
   }
 }

@@ -9,9 +9,7 @@
 #include <cmath>
 #include <stdexcept>
 
-std::string fontPath(const char* fileName) {
-  return std::string("/usr/share/fonts/truetype/dejavu/") + fileName;
-}
+std::string fontPath(const char* fileName) { return std::string("/usr/share/fonts/truetype/dejavu/") + fileName; }
 
 Font::Font(const std::string& path) : library(nullptr), face(nullptr) {
   FT_Library lib;
@@ -43,7 +41,7 @@ static std::vector<uint32_t> decodeUtf8(const std::string& s) {
 TextLayout Font::layout(const std::string& utf8, double emPixels, double stretchX) const {
   FT_Face f = static_cast<FT_Face>(face);
   FT_Set_Char_Size(f, 0, FT_F26Dot6(std::lround(emPixels * 64)), 72, 72);
-  TextLayout out{{}, 0, 1e9, -1e9, 1e9, -1e9};
+  TextLayout out{{}, 1e9, -1e9, 1e9, -1e9};
   double pen = 0;
   FT_UInt previous = 0;
   for (uint32_t cp : decodeUtf8(utf8)) {
@@ -62,7 +60,8 @@ TextLayout Font::layout(const std::string& utf8, double emPixels, double stretch
     PlacedGlyph pg{int(whole) + g->bitmap_left, g->bitmap_top, int(g->bitmap.width), int(g->bitmap.rows), {}};
     pg.coverage.resize(size_t(pg.width) * pg.rows);
     for (int y = 0; y < pg.rows; ++y)
-      for (int x = 0; x < pg.width; ++x) pg.coverage[size_t(y) * pg.width + x] = g->bitmap.buffer[y * g->bitmap.pitch + x];
+      for (int x = 0; x < pg.width; ++x)
+        pg.coverage[size_t(y) * pg.width + x] = g->bitmap.buffer[y * g->bitmap.pitch + x];
     if (pg.width > 0 && pg.rows > 0) {
       out.inkLeft = std::min(out.inkLeft, double(pg.left));
       out.inkRight = std::max(out.inkRight, double(pg.left + pg.width));
@@ -74,7 +73,6 @@ TextLayout Font::layout(const std::string& utf8, double emPixels, double stretch
     previous = index;
   }
   FT_Set_Transform(f, nullptr, nullptr);
-  out.advance = pen;
   if (out.inkLeft > out.inkRight) out.inkLeft = out.inkRight = out.inkBottom = out.inkTop = 0;
   return out;
 }

@@ -15,9 +15,8 @@ struct PlacedGlyph {
 
 struct TextLayout {
   std::vector<PlacedGlyph> glyphs;
-  double advance;               // pen advance in pixels
-  double inkLeft, inkRight;     // ink box in pixels, relative to the pen origin
-  double inkBottom, inkTop;     // y up
+  double inkLeft, inkRight;  // ink box in pixels, relative to the pen origin
+  double inkBottom, inkTop;  // y up
 };
 
 class Font {

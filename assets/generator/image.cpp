@@ -9,8 +9,7 @@ Color mix(const Color& a, const Color& b, double t) {
   return Color{a.r + (b.r - a.r) * f, a.g + (b.g - a.g) * f, a.b + (b.b - a.b) * f, a.a + (b.a - a.a) * f};
 }
 
-Image::Image(int width, int height, Color fill)
-    : width(width), height(height), pixels(size_t(width) * height, fill) {}
+Image::Image(int width, int height, Color fill) : width(width), height(height), pixels(size_t(width) * height, fill) {}
 
 void Image::blend(int x, int y, const Color& c, double coverage) {
   if (x < 0 || y < 0 || x >= width || y >= height || coverage <= 0) return;
@@ -82,14 +81,10 @@ Image Image::resized(int newWidth, int newHeight) const {
 }
 
 std::vector<uint8_t> Image::toRgba8() const {
-  std::vector<uint8_t> out(pixels.size() * 4);
+  std::vector<uint8_t> out;
+  out.reserve(pixels.size() * 4);
   auto q = [](float v) { return uint8_t(std::lround(std::clamp(v, 0.0f, 1.0f) * 255.0f)); };
-  for (size_t i = 0; i < pixels.size(); ++i) {
-    out[i * 4 + 0] = q(pixels[i].r);
-    out[i * 4 + 1] = q(pixels[i].g);
-    out[i * 4 + 2] = q(pixels[i].b);
-    out[i * 4 + 3] = q(pixels[i].a);
-  }
+  for (const Color& c : pixels) out.insert(out.end(), {q(c.r), q(c.g), q(c.b), q(c.a)});
   return out;
 }
 
@@ -107,8 +102,7 @@ void Mask::blur(int radius) {
     }
     for (int x = 0; x < width; ++x) {
       double acc = 0;
-      for (int y = -radius; y <= radius; ++y)
-        acc += (y >= 0 && y < height) ? tmp[size_t(y) * width + x] : 0.0f;
+      for (int y = -radius; y <= radius; ++y) acc += (y >= 0 && y < height) ? tmp[size_t(y) * width + x] : 0.0f;
       for (int y = 0; y < height; ++y) {
         values[size_t(y) * width + x] = float(acc / (2 * radius + 1));
         int yin = y + radius + 1, yout = y - radius;

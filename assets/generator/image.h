@@ -14,6 +14,8 @@ inline Color rgba(double r, double g, double b, double a = 1.0) {
   return Color{float(r), float(g), float(b), float(a)};
 }
 Color mix(const Color& a, const Color& b, double t);
+// c with its colour, not its alpha, multiplied by k.
+inline Color scaled(const Color& c, double k) { return Color{float(c.r * k), float(c.g * k), float(c.b * k), c.a}; }
 
 class Image {
  public:

@@ -13,12 +13,13 @@ double smoothstep(double e0, double e1, double x) {
 
 static const double pondX = -26, pondY = 14, pondA = 16, pondB = 10.5, pondTurn = 0.35;
 
-Landscape::Landscape()
-    : sun(normalized(Vec3{-0.62, 0.48, 0.46})), hills(11), crags(23), ridge(37) {
+Landscape::Landscape() : sun(normalized(Vec3{-0.62, 0.48, 0.46})), hills(11), crags(23), ridge(37) {
   // The stream leaves the pond to the north-west and winds into the hills.
   streamPoints = {{-38, 22, 0}, {-46, 34, 0}, {-50, 48, 0}, {-62, 58, 0},
                   {-70, 72, 0}, {-76, 88, 0}, {-90, 98, 0}, {-100, 112, 0}};
-  placeCabins();
+  // The first cabin faces the pond; the others sit at the forest's edge.
+  cabins = {{{10, 4, 0}, -1.2, 8.5, 6.0, 3.3}, {{-34, -30, 0}, 0.6, 7.5, 5.5, 3.0}, {{42, 40, 0}, 2.5, 6.5, 5.0, 2.8}};
+  for (Cabin& c : cabins) c.centre.z = naturalHeight(c.centre.x, c.centre.y);
   placeTrees();
 }
 
@@ -83,17 +84,6 @@ Vec3 Landscape::normal(double x, double y) const {
   const double e = 0.5;
   double dx = height(x + e, y) - height(x - e, y), dy = height(x, y + e) - height(x, y - e);
   return normalized(Vec3{-dx, -dy, 2 * e});
-}
-
-void Landscape::placeCabins() {
-  struct Site { double x, y, angle, length, width, wall; };
-  // The first faces the pond; the others sit at the forest's edge.
-  const Site sites[] = {{10, 4, -1.2, 8.5, 6.0, 3.3}, {-34, -30, 0.6, 7.5, 5.5, 3.0}, {42, 40, 2.5, 6.5, 5.0, 2.8}};
-  for (const Site& s : sites) {
-    Cabin c{{s.x, s.y, 0}, s.angle, s.length, s.width, s.wall};
-    c.centre.z = naturalHeight(s.x, s.y);
-    cabins.push_back(c);
-  }
 }
 
 void Landscape::placeTrees() {

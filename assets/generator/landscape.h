@@ -21,8 +21,8 @@ struct Tree {
 };
 
 struct Cabin {
-  Vec3 centre;  // on the ground, middle of the floor
-  double angle; // radians; the door faces local -y
+  Vec3 centre;   // on the ground, middle of the floor
+  double angle;  // radians; the door faces local -y
   double length, width, wallHeight;
 };
 
@@ -48,7 +48,6 @@ class Landscape {
 
  private:
   double naturalHeight(double x, double y) const;
-  void placeCabins();
   void placeTrees();
   Image bakeGround() const;
   Image paintPine() const;

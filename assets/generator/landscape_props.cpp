@@ -17,8 +17,6 @@ const double wallBand = 64.0 / 512, roofRow0 = 256.0 / 512, roofRows = 62.0 / 51
              edge1 = 352.0 / 512, stone0 = 352.0 / 512, stone1 = 384.0 / 512, tile0 = 384.0 / 512;
 const double pad = 1.5 / 512;
 
-Color scaled(const Color& c, double k) { return Color{float(c.r * k), float(c.g * k), float(c.b * k), c.a}; }
-
 }  // namespace
 
 void Landscape::addTrees(MeshBuilder& mesh) const {
@@ -82,10 +80,10 @@ Image Landscape::paintCabin() const {
   for (int y = 0; y < 256; ++y)
     for (int x = 0; x < 512; ++x) {
       int k = y / 64;
-      double v = (y % 64 + 0.5) / 64;             // 0 top .. 1 bottom of a wall
-      double log = std::fmod(v * 5.0, 1.0);       // five logs per wall height
+      double v = (y % 64 + 0.5) / 64;        // 0 top .. 1 bottom of a wall
+      double log = std::fmod(v * 5.0, 1.0);  // five logs per wall height
       double round = std::sin(log * M_PI);
-      double grain = n.periodic(x / 16.0, y * 0.7, 32) * 0.1 + n.periodic(x / 5.0, y * 2.3, 102) * 0.05;
+      double grain = n.value(x / 16.0, y * 0.7, 32) * 0.1 + n.value(x / 5.0, y * 2.3, 102) * 0.05;
       Color wood = rgba(0.45 + grain, 0.29 + grain * 0.7, 0.17 + grain * 0.4);
       wood = scaled(wood, 0.45 + 0.6 * std::pow(round, 0.6));
       if (log < 0.12) wood = mix(wood, rgba(0.9, 0.93, 1.0), 0.55);  // snow in the chinks
@@ -98,7 +96,7 @@ Image Landscape::paintCabin() const {
   for (int y = 256; y < 320; ++y)
     for (int x = 0; x < 512; ++x) {
       Color c = mix(snowShade, snowLit, (y - 256) / 63.0);
-      c = scaled(c, 1 + 0.03 * n.periodic(x / 12.0, 3, 42));
+      c = scaled(c, 1 + 0.03 * n.value(x / 12.0, 3, 42));
       c.a = 1;
       img.at(x, y) = c;
     }
@@ -111,7 +109,7 @@ Image Landscape::paintCabin() const {
     }
   for (int y = 352; y < 384; ++y)
     for (int x = 0; x < 512; ++x) {
-      double s = n.periodic(x / 6.0, y / 6.0, 85);
+      double s = n.value(x / 6.0, y / 6.0, 85);
       double mortar = std::fabs(std::sin((y - 352) * M_PI / 8)) < 0.2 ? 0.6 : 1.0;
       Color c = scaled(rgba(0.5 + 0.1 * s, 0.47 + 0.08 * s, 0.46 + 0.06 * s), mortar);
       c.a = 1;
@@ -130,8 +128,8 @@ Image Landscape::paintCabin() const {
         double d = std::hypot(u - 0.5, v - 0.62);
         c = mix(rgba(1.0, 0.82, 0.48), rgba(0.62, 0.3, 0.12), std::min(1.0, d * 1.6));
       } else {  // frame and cross bars; the panes are cut out
-        bool frame = u < 0.1 || u > 0.9 || v < 0.1 || v > 0.88 || std::fabs(u - 0.5) < 0.04 ||
-                     std::fabs(v - 0.48) < 0.04;
+        bool frame =
+            u < 0.1 || u > 0.9 || v < 0.1 || v > 0.88 || std::fabs(u - 0.5) < 0.04 || std::fabs(v - 0.48) < 0.04;
         c = frame ? rgba(0.28, 0.18, 0.1) : rgba(0.28, 0.18, 0.1, 0);
         if (v > 0.88) c = rgba(0.95, 0.97, 1.0);  // snow on the sill
       }
@@ -179,8 +177,7 @@ void Landscape::addCabins(MeshBuilder& mesh) const {
       Vec3 a = world(x, -W, H), b = world(x, W, H), top = world(x, 0, H + rise);
       Vec3 nrm = normalized(cross(b - a, top - a));
       double tb = t0 + wallBand - pad, tt = tb - (wallBand - 2 * pad) * rise / H * 0.9;
-      mesh.triangle(wood, Vertex{a, nrm, 0, tb}, Vertex{b, nrm, c.width / 8, tb},
-                    Vertex{top, nrm, c.width / 16, tt});
+      mesh.triangle(wood, Vertex{a, nrm, 0, tb}, Vertex{b, nrm, c.width / 8, tb}, Vertex{top, nrm, c.width / 16, tt});
     }
     // Snow-covered roof planes with their thick snow edges.
     for (int side = -1; side <= 1; side += 2) {
@@ -205,27 +202,28 @@ void Landscape::addCabins(MeshBuilder& mesh) const {
       Vec3 q[4] = {{cx - s, cy - s, 0}, {cx + s, cy - s, 0}, {cx + s, cy + s, 0}, {cx - s, cy + s, 0}};
       for (int i = 0; i < 4; ++i) {
         Vec3 a = q[i], b = q[(i + 1) % 4];
-        quad(wood, {a.x, a.y, z0}, {b.x, b.y, z0}, {b.x, b.y, z1}, {a.x, a.y, z1}, 0, stone0 + pad, 0.3,
-             stone1 - pad);
+        quad(wood, {a.x, a.y, z0}, {b.x, b.y, z0}, {b.x, b.y, z1}, {a.x, a.y, z1}, 0, stone0 + pad, 0.3, stone1 - pad);
       }
       quad(wood, {cx - s - 0.1, cy - s - 0.1, z1 + 0.15}, {cx + s + 0.1, cy - s - 0.1, z1 + 0.15},
            {cx + s + 0.1, cy + s + 0.1, z1 + 0.15}, {cx - s - 0.1, cy + s + 0.1, z1 + 0.15}, 0.8, roofRow0 + roofRows,
            0.9, roofRow0 + roofRows);
     }
     // The door on the front (-y) wall, and windows with fire-lit rooms.
-    quad(wood, {-0.55, -W - 0.03, 0}, {0.55, -W - 0.03, 0}, {0.55, -W - 0.03, 2.15}, {-0.55, -W - 0.03, 2.15},
-         0 + pad, tile0 + pad, 0.25 - pad, 1 - pad);
-    struct Window { double u, v; int face; };  // position along the wall, face 0 front, 1 back, 2/3 ends
-    const Window windows[] = {{-L * 0.55, 0, 0}, {L * 0.55, 0, 0}, {0, 0, 1}, {0, 0, 2}, {0, 0, 3}};
+    quad(wood, {-0.55, -W - 0.03, 0}, {0.55, -W - 0.03, 0}, {0.55, -W - 0.03, 2.15}, {-0.55, -W - 0.03, 2.15}, 0 + pad,
+         tile0 + pad, 0.25 - pad, 1 - pad);
+    struct Window {
+      double x, y, outX, outY;  // its middle on the wall, and the wall's outward direction
+    };
+    // Two in front, one at the back, one at each end.
+    const Window windows[] = {
+        {-L * 0.55, -W, 0, -1}, {L * 0.55, -W, 0, -1}, {0, W, 0, 1}, {L, 0, 1, 0}, {-L, 0, -1, 0}};
     for (const Window& w : windows) {
       double hw = 0.6, z0 = H * 0.38, z1 = z0 + 1.1;
       for (int layer = 0; layer < 3; ++layer) {
         double out = 0.03 + 0.04 * layer;
-        Vec3 a{0, 0, 0}, b{0, 0, 0};
-        if (w.face == 0) { a = {w.u - hw, -W - out, 0}; b = {w.u + hw, -W - out, 0}; }
-        if (w.face == 1) { a = {w.u + hw, W + out, 0}; b = {w.u - hw, W + out, 0}; }
-        if (w.face == 2) { a = {L + out, w.u - hw, 0}; b = {L + out, w.u + hw, 0}; }
-        if (w.face == 3) { a = {-L - out, w.u + hw, 0}; b = {-L - out, w.u - hw, 0}; }
+        // Its lower corners, left then right as seen from outside.
+        Vec3 a{w.x + w.outX * out + w.outY * hw, w.y + w.outY * out - w.outX * hw, 0};
+        Vec3 b{w.x + w.outX * out - w.outY * hw, w.y + w.outY * out + w.outX * hw, 0};
         Vec3 p0{a.x, a.y, z0}, p1{b.x, b.y, z0}, p2{b.x, b.y, z1}, p3{a.x, a.y, z1};
         if (layer == 0) quad(wood, p0, p1, p2, p3, 0.25 + pad, tile0 + pad, 0.5 - pad, 1 - pad);
         if (layer == 1) quad(fire, p0, p1, p2, p3, 0, 0, 1, 1);

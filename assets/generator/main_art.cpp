@@ -8,6 +8,12 @@
 
 #include "landscape.h"
 
+// Signed distance to a hexagon about the origin, its sides r from it.
+static double hexagonDistance(double x, double y, double r) {
+  double a = std::fmod(std::atan2(y, x) + 2 * M_PI, M_PI / 3) - M_PI / 6;
+  return std::hypot(x, y) * std::cos(a) - r;
+}
+
 void drawSnowCrystal(Canvas& c, const Color& rim, double rimGrow, const Color& ice) {
   for (int pass = 0; pass < 2; ++pass) {
     double grow = pass == 0 ? rimGrow : 0.0;
@@ -23,16 +29,10 @@ void drawSnowCrystal(Canvas& c, const Color& rim, double rimGrow, const Color& i
         }
       }
     }
-    c.fill([&](double x, double y) {
-      double a = std::fmod(std::atan2(y, x) + 2 * M_PI, M_PI / 3) - M_PI / 6;
-      return std::hypot(x, y) * std::cos(a) - (1.0 + grow);
-    }, col, -2, -2, 2, 2);
+    c.fill([&](double x, double y) { return hexagonDistance(x, y, 1.0 + grow); }, col, -2, -2, 2, 2);
   }
   // A clear centre, the way light passes through a plate crystal.
-  c.fill([&](double x, double y) {
-    double a = std::fmod(std::atan2(y, x) + 2 * M_PI, M_PI / 3) - M_PI / 6;
-    return std::hypot(x, y) * std::cos(a) - 0.45;
-  }, rgba(0.7, 0.82, 1.0, 0.9), -1, -1, 1, 1);
+  c.fill([](double x, double y) { return hexagonDistance(x, y, 0.45); }, rgba(0.7, 0.82, 1.0, 0.9), -1, -1, 1, 1);
 }
 
 static void buildSnowflake(ArtArchive& pak) {
@@ -54,8 +54,8 @@ static void buildGreeting(ArtArchive& pak) {
   TextStyle sub{rgba(0.85, 0.9, 1.0, 0.92), rgba(0.0, 0.02, 0.1, 0.55), 1.2};
   double em = 19;
   while (c.textWidth(serifBold, "Happy New Year!", em) > 100) em -= 0.5;
-  c.text(serifBold, "Happy New Year!", em, 0, 4.5, Anchor::Centre, true, title);
-  c.text(serif, "С Новым годом!", 11, 0, -12.5, Anchor::Centre, true, sub);
+  c.text(serifBold, "Happy New Year!", em, 0, 4.5, true, title);
+  c.text(serif, "С Новым годом!", 11, 0, -12.5, true, sub);
   // Small crystals at the ends of a gold rule between the lines.
   const Color gold = rgba(1.0, 0.84, 0.5, 0.8);
   c.capsule(-40, -4.8, -8, -4.8, 0.18, gold);
