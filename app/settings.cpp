@@ -2,8 +2,6 @@
 #include "app/settings.h"
 
 #include <algorithm>
-#include <istream>
-#include <ostream>
 
 #include "app/settings_field.h"
 #include "app/settings_file.h"
@@ -29,5 +27,3 @@ void Settings::readSettings(std::istream& in) {
   // The show keeps a text only up to its first zero byte.
   for (std::string* text : {&reservedText1, &reservedText2}) text->erase(std::min(text->find('\0'), text->size()));
 }
-
-void Settings::writeSettings(std::ostream& out) const { out << SettingsFile::encode(*this); }

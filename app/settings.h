@@ -25,8 +25,6 @@ class Settings {
   // defaults. The texts end at their first zero byte. Never allocates more
   // than the file holds.
   void readSettings(std::istream& in);
-  // Writes format 1, exactly the layout readSettings takes.
-  void writeSettings(std::ostream& out) const;
   // Every field to the default the table gives it, both texts empty.
   void resetToDefaults();
 

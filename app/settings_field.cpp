@@ -62,44 +62,34 @@ std::string lowered(const std::string& s) {
 }
 
 bool parseFlag(const std::string& text, bool& out) {
-  const std::string t = lowered(text);
-  if (t == "1" || t == "true" || t == "on" || t == "yes") {
-    out = true;
-    return true;
-  }
-  if (t == "0" || t == "false" || t == "off" || t == "no") {
-    out = false;
-    return true;
-  }
-  return false;
+  // The first four mean off, the others on.
+  static const std::string words[] = {"0", "false", "off", "no", "1", "true", "on", "yes"};
+  const std::string* word = std::find(std::begin(words), std::end(words), lowered(text));
+  if (word == std::end(words)) return false;
+  out = word - words >= 4;
+  return true;
 }
 
 // Decimal digits only, no sign, at most max.
 bool parseNumber(const std::string& text, uint32_t max, uint32_t& out) {
-  if (text.empty() || text.size() > 10) return false;
-  uint64_t v = 0;
-  for (char c : text) {
-    if (!std::isdigit(static_cast<unsigned char>(c))) return false;
-    v = v * 10 + static_cast<uint64_t>(c - '0');
-  }
+  if (text.empty() || text.size() > 10 || text.find_first_not_of("0123456789") != std::string::npos) return false;
+  const uint64_t v = std::stoull(text);
   if (v > max) return false;
   out = static_cast<uint32_t>(v);
   return true;
 }
 
 bool parseRow(const std::string& text, uint32_t& out) {
-  const std::string t = lowered(text);
+  std::string t = lowered(text);
   if (t == "desktop") {
     out = 0;
     return true;
   }
   if (parseNumber(t, resolutionRowCount - 1, out)) return true;
   // A size: "1024x768" or "1024 x 768".
-  std::string compact;
-  for (char c : t)
-    if (c != ' ') compact += c;
+  t.erase(std::remove(t.begin(), t.end(), ' '), t.end());
   for (uint32_t row = 1; row < resolutionRowCount; ++row) {
-    if (compact == std::to_string(displayModeTable[row][0]) + "x" + std::to_string(displayModeTable[row][1])) {
+    if (t == std::to_string(displayModeTable[row][0]) + "x" + std::to_string(displayModeTable[row][1])) {
       out = row;
       return true;
     }

@@ -41,24 +41,15 @@ class ByteReader {
   // One field into the record; false (the record unchanged) when the file
   // does not hold it in full.
   bool field(Settings& record, const SettingsField& f) {
-    bool b;
-    uint32_t w;
-    std::string t;
     switch (f.kind) {
       case FieldFlag:
-        if (!flag(b)) return false;
-        record.*f.flag = b;
-        return true;
+        return flag(record.*f.flag);
       case FieldText:
-        if (!text(t)) return false;
-        record.*f.text = t;
-        return true;
+        return text(record.*f.text);
       case FieldResolution:
       case FieldWord:
       default:
-        if (!u32(w)) return false;
-        record.*f.word = w;
-        return true;
+        return u32(record.*f.word);
     }
   }
   size_t left() const { return bytes.size() - at; }
@@ -113,21 +104,12 @@ void SettingsFile::decode(const std::string& bytes) {
 
 void SettingsFile::load(const std::string& path) {
   std::string bytes;
-  switch (platform::readRegularFile(path, maxFileSize, bytes, problem)) {
-    case platform::FileRead:
-      decode(bytes);
-      return;
-    case platform::FileMissing:
-      record.resetToDefaults();
-      problem.clear();
-      state = SettingsFileMissing;
-      return;
-    case platform::FileUnreadable:
-    default:
-      record.resetToDefaults();
-      state = SettingsFileUnreadable;
-      return;
+  if (platform::readRegularFile(path, maxFileSize, bytes, problem) != platform::FileUnreadable) {
+    decode(bytes);  // a missing file leaves no bytes: the defaults
+    return;
   }
+  record.resetToDefaults();
+  state = SettingsFileUnreadable;
 }
 
 void SettingsFile::read(std::istream& in) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/settings.h"
+#include "app/settings_file.h"
 #include "support/allocation_limit.h"
 
 namespace {
@@ -35,9 +36,7 @@ Bytes file(const std::string& text1, const std::string& text2) {
   s.largeClock = false;
   s.showCalendar = false;
   s.russianCalendar = true;
-  std::ostringstream out(std::ios::out | std::ios::binary);
-  s.writeSettings(out);
-  const std::string bytes = out.str();
+  const std::string bytes = SettingsFile::encode(s);
   return Bytes(bytes.begin(), bytes.end());
 }
 
@@ -230,10 +229,9 @@ TEST(Settings, WriteThenReadGivesTheSameRecord) {
   s.reservedText2 = "second";
   s.reservedWord = 77;
   s.resolutionIndex = 9;
-  std::ostringstream out(std::ios::out | std::ios::binary);
-  s.writeSettings(out);
-  EXPECT_EQ(out.str().size(), 28u + 5 + 6);
-  std::istringstream in(out.str(), std::ios::in | std::ios::binary);
+  const std::string bytes = SettingsFile::encode(s);
+  EXPECT_EQ(bytes.size(), 28u + 5 + 6);
+  std::istringstream in(bytes, std::ios::in | std::ios::binary);
   Settings t;
   t.readSettings(in);
   EXPECT_TRUE(t.showFps);
