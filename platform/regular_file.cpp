@@ -6,6 +6,7 @@
 platform::FileReadResult readWholeFile(const RegularFile& file, uint64_t maxBytes, std::string& bytes,
                                        std::string& problem) {
   bytes.clear();
+  problem.clear();  // success is told by no problem being said
   if (file.size > maxBytes) {
     problem = "it is " + std::to_string(file.size) + " bytes long, more than " + std::to_string(maxBytes);
     return platform::FileUnreadable;

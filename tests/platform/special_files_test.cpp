@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,10 @@ TEST_F(SpecialFiles, ReaderRefusesEveryKindAtOnce) {
   EXPECT_EQ(problem, "it is a folder");
   EXPECT_EQ(platform::readRegularFile(folder + "/absent", 100, bytes, problem), platform::FileMissing);
   EXPECT_TRUE(bytes.empty());
+  // The problem an earlier call said does not fail the next read.
+  std::ofstream(folder + "/plain") << "ab";
+  EXPECT_EQ(platform::readRegularFile(folder + "/plain", 100, bytes, problem), platform::FileRead);
+  EXPECT_EQ(bytes, "ab");
 }
 
 TEST_F(SpecialFiles, ArchiveEndsTheProcessAsAMissingOneDoes) {
