@@ -5,9 +5,6 @@
 #include <cstdlib>
 
 void exitBrokenInstall(const std::string& line) {
-  if (!line.empty()) {
-    std::fputs((line + "\n").c_str(), stderr);
-    std::fflush(stderr);
-  }
+  if (!line.empty()) std::fputs((line + "\n").c_str(), stderr);
   std::exit(1);
 }

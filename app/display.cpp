@@ -19,9 +19,6 @@
 #define GL_SEPARATE_SPECULAR_COLOR 0x81FA
 #endif
 
-Display::Display()
-    : viewNearCorner{0, 0, 0}, width(0), height(0), depth(0), target(TargetFullScreen), overlayArea{-1, -1, 1, 1}, videoFlags(0) {}
-
 Display::~Display() { SDL_Quit(); }
 
 // A host ends the show with a terminate signal and expects it gone at once;
@@ -56,7 +53,6 @@ void Display::open(int w, int h, int d) {
   }
 
   Uint32 flags = SDL_OPENGL | SDL_FULLSCREEN | SDL_HWSURFACE | SDL_ASYNCBLIT;
-  if (info->hw_available) flags |= SDL_HWSURFACE;
   if (info->blit_hw) flags |= SDL_HWACCEL;
   setMode(flags);
   SDL_ShowCursor(0);

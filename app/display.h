@@ -9,7 +9,6 @@ enum DisplayTarget { TargetFullScreen, TargetHostWindow, TargetDesktopWindow };
 
 class Display {
  public:
-  Display();
   ~Display();  // ends SDL
 
   // Opens the full-screen window; all zero means the desktop's current
@@ -49,17 +48,17 @@ class Display {
   double overlayBottomY(double z) const;
   double overlayTopY(double z) const;
 
-  double viewNearCorner[3];
-  int width;
-  int height;
-  int depth;
-  DisplayTarget target;
+  double viewNearCorner[3] = {0, 0, 0};
+  int width = 0;
+  int height = 0;
+  int depth = 0;
+  DisplayTarget target = TargetFullScreen;
   // Left, bottom, right, top of the overlay area in normalised device
   // coordinates (-1 to 1 across the window).
-  double overlayArea[4];
+  double overlayArea[4] = {-1, -1, 1, 1};
 
  private:
-  unsigned int videoFlags;  // of the mode set, for setting it again at a new size
+  unsigned int videoFlags = 0;  // of the mode set, for setting it again at a new size
   void startVideo();
   void setMode(unsigned int flags);
   void fitView();

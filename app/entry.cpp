@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/command_line.h"
 #include "app/display.h"
 #include "app/globals.h"
 #include "app/install_dir.h"
@@ -18,14 +19,14 @@
 #include "archive/archive_cache.h"
 #include "platform/platform.h"
 
-int runScreensaver() {
+static int runScreensaver() {
   static char allow[] = "SDL_VIDEO_ALLOW_SCREENSAVER=1";
   platform::putEnvironment(allow);
   installDir.runProgram("Orvel Kite.exe", true);
   return 0;
 }
 
-int runConfigure(const CommandLine& line) {
+static int runConfigure(const CommandLine& line) {
   // The settings program gets the owner window as /c:HWND, so its dialog
   // belongs to the window that asked for it.
   std::string argument = line.hasHandle ? "/c:" + std::to_string(line.handle) : std::string();
@@ -51,7 +52,8 @@ static void printShowHelp() {
   }
 }
 
-int runShow(const std::string& commandLine) {
+// The show: full screen, or where its options say (ShowOptions).
+static int runShow(const std::string& commandLine) {
   ShowOptions options;
   if (!options.parse(commandLine, std::getenv("XSCREENSAVER_WINDOW"))) {
     std::fprintf(stderr, "Orvel Kite: %s\n", options.error.c_str());

@@ -3,9 +3,7 @@
 
 #include <GL/gl.h>
 
-#include "anim/animator.h"
 #include "app/globals.h"
-#include "app/scene_setup.h"
 #include "dyntex/dynamic_texture_manager.h"
 #include "scene/deferred_meshes.h"
 #include "scene/scene_node.h"

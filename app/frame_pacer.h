@@ -29,7 +29,6 @@ class FramePacer {
   // Frames per second; 0 (or less) switches pacing off, rates past maxRate
   // are taken as maxRate. Starts a new schedule.
   void setRate(int framesPerSecond);
-  int rate() const { return framesPerSecond; }
 
   // Starts the schedule at the current time: call before the first frame
   // and after a pause in drawing.

@@ -4,13 +4,10 @@
 
 #include <cstdlib>
 
-#include "app/display.h"
 #include "app/install_dir.h"
-#include "app/settings.h"
 #include "archive/archive_cache.h"
 #include "clock/clock_face.h"
 #include "dyntex/dynamic_texture_manager.h"
-#include "scene/scene_node.h"
 
 ArchiveCache archiveCache;
 DynamicTextureManager dynamicTextureManager;

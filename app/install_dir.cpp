@@ -25,9 +25,7 @@ void InstallDir::readRegistryText(const char* subKey, const char* valueName) {
 
 bool InstallDir::runProgram(const std::string& fileName, bool wait, const std::string& argument) const {
   const std::string path = pathOf(platform::programFileName(fileName));
-  // The working folder is the path cut at its last separator.
-  std::string workingFolder = path;
-  size_t cut = path.rfind(platform::pathSeparator);
-  if (cut != std::string::npos) workingFolder = path.substr(0, cut);
+  // The working folder is the path cut at its last separator, if it has one.
+  const std::string workingFolder = path.substr(0, path.rfind(platform::pathSeparator));
   return platform::startProgram(path, workingFolder, wait, argument);
 }

@@ -23,8 +23,8 @@ void paintBlack(int width, int height, platform::PreviewSetPixel setPixel, void*
 
 }  // namespace
 
-void paintPreviewFrom(const std::string& picturePath, int width, int height,
-                      platform::PreviewSetPixel setPixel, void* context) {
+void paintPreviewFrom(const std::string& picturePath, int width, int height, platform::PreviewSetPixel setPixel,
+                      void* context) {
   SDL_Surface* picture = nullptr;
   std::string bytes, problem;
   if (width == standardPreviewWidth &&
@@ -53,7 +53,7 @@ void paintPreviewFrom(const std::string& picturePath, int width, int height,
   SDL_FreeSurface(picture);
 }
 
-void paintPreview(int width, int height, platform::PreviewSetPixel setPixel, void* context) {
+static void paintPreview(int width, int height, platform::PreviewSetPixel setPixel, void* context) {
   paintPreviewFrom(installDir.pathOf("preview.ppk"), width, height, setPixel, context);
 }
 

@@ -14,6 +14,5 @@ int runPreview(void* instance, bool hasParent, long long parentHandle);
 // own size from the top-left corner when the area is 152 pixels wide (the
 // dialog's standard preview), black over the whole area otherwise or when the
 // picture is missing or not 24-bit. The file is loaded anew and freed again.
-void paintPreview(int width, int height, platform::PreviewSetPixel setPixel, void* context);
-void paintPreviewFrom(const std::string& picturePath, int width, int height,
-                      platform::PreviewSetPixel setPixel, void* context);
+void paintPreviewFrom(const std::string& picturePath, int width, int height, platform::PreviewSetPixel setPixel,
+                      void* context);

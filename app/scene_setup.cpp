@@ -7,7 +7,6 @@
 
 #include <cstdlib>
 
-#include "anim/anim_track.h"
 #include "anim/motion_curves.h"
 #include "app/display.h"
 #include "app/globals.h"
@@ -50,11 +49,15 @@ static void edgePlace(int anchor, double place[3]) {
   }
 }
 
-static void placeAnchor(int anchor, SceneNode* node) {
+// A new anchor under the overlay root, at its edge place.
+static SceneNode* addAnchor(int anchor) {
+  SceneNode* node = new SceneNode;
   anchorNodes[anchor] = node;
   double* place = anchorPlaces[anchor];
   edgePlace(anchor, place);
   node->transform.setPosition(place[0], place[1], place[2]);
+  overlayRoot->addChild(node);
+  return node;
 }
 
 void placeOverlayAnchors() {
@@ -66,32 +69,6 @@ void placeOverlayAnchors() {
     anchorNodes[i]->transform.translateBy(place[0] - old[0], place[1] - old[1], place[2] - old[2]);
     for (int k = 0; k < 3; ++k) old[k] = place[k];
   }
-}
-
-static void buildCalendarAnchor(const Settings& s) {
-  SceneNode* anchor = new SceneNode;
-  placeAnchor(CalendarAnchor, anchor);
-  startCurve(anchor, oneShotTrack, buildCalendar, s.russianCalendar ? CalendarRussian : CalendarEnglish);
-  overlayRoot->addChild(anchor);
-}
-
-static void buildFpsAnchor() {
-  SceneNode* anchor = new SceneNode;
-  placeAnchor(FpsAnchor, anchor);
-  anchor->loadMeshes("utils.pak", "fps");
-  startCurve(anchor, endlessTrack, fpsCurve);
-  overlayRoot->addChild(anchor);
-}
-
-static void buildClockAnchor(const Settings& s) {
-  SceneNode* anchor = new SceneNode;
-  largeClockAnchor = s.largeClock;
-  placeAnchor(ClockAnchor, anchor);
-  if (s.analogClock)
-    startCurve(anchor, oneShotTrack, buildAnalogClock);
-  else
-    startCurve(anchor, oneShotTrack, buildDigitalClock, s.clock24h ? TwentyFourHourClock : TwelveHourClock);
-  overlayRoot->addChild(anchor);
 }
 
 void buildScene() {
@@ -121,14 +98,28 @@ void buildScene() {
   for (SceneNode*& node : anchorNodes) node = nullptr;
   const Settings defaults;
   const Settings& s = settings ? *settings : defaults;
-  if (s.showCalendar) buildCalendarAnchor(s);
+  if (s.showCalendar) {
+    const CalendarLanguage language = s.russianCalendar ? CalendarRussian : CalendarEnglish;
+    startCurve(addAnchor(CalendarAnchor), oneShotTrack, buildCalendar, language);
+  }
 
   overlayRoot->transform.setPosition(0, 0, 0);
   startCurve(overlayRoot, endlessTrack, delayedItemCurve);
   overlayRoot->addFrameCallback(depthOffCallback, 0);
 
-  if (s.showFps) buildFpsAnchor();
-  if (s.showClock) buildClockAnchor(s);
+  if (s.showFps) {
+    SceneNode* fps = addAnchor(FpsAnchor);
+    fps->loadMeshes("utils.pak", "fps");
+    startCurve(fps, endlessTrack, fpsCurve);
+  }
+  if (s.showClock) {
+    largeClockAnchor = s.largeClock;
+    SceneNode* clock = addAnchor(ClockAnchor);
+    if (s.analogClock)
+      startCurve(clock, oneShotTrack, buildAnalogClock);
+    else
+      startCurve(clock, oneShotTrack, buildDigitalClock, s.clock24h ? TwentyFourHourClock : TwelveHourClock);
+  }
 }
 
 void shutDownShow() {

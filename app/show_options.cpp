@@ -1,21 +1,16 @@
 // ShowOptions: the show's command-line words.
 #include "app/show_options.h"
 
-#include <cctype>
 #include <cstdint>
 #include <sstream>
 
 bool parseWindowId(const std::string& text, unsigned long& id) {
   const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
-  const size_t start = hex ? 2 : 0;
-  if (text.size() <= start || text.size() - start > (hex ? 8u : 10u)) return false;
-  uint64_t value = 0;
-  for (size_t i = start; i < text.size(); ++i) {
-    const unsigned char c = static_cast<unsigned char>(text[i]);
-    if (hex ? !std::isxdigit(c) : !std::isdigit(c)) return false;
-    const int digit = std::isdigit(c) ? c - '0' : std::tolower(c) - 'a' + 10;
-    value = value * (hex ? 16 : 10) + static_cast<uint64_t>(digit);
-  }
+  const std::string digits = text.substr(hex ? 2 : 0);
+  const char* allowed = hex ? "0123456789abcdefABCDEF" : "0123456789";
+  if (digits.empty() || digits.size() > (hex ? 8u : 10u) || digits.find_first_not_of(allowed) != std::string::npos)
+    return false;
+  const uint64_t value = std::stoull(digits, nullptr, hex ? 16 : 10);
   if (value == 0 || value > UINT32_MAX) return false;
   id = static_cast<unsigned long>(value);
   return true;

@@ -12,16 +12,14 @@ enum ShowPlace { ShowFullScreen, ShowInWindow, ShowInDesktopWindow };
 
 class ShowOptions {
  public:
-  ShowOptions() : place(ShowFullScreen), windowId(0), help(false) {}
-
   // Takes the whole command line. xscreensaverWindow is the daemon's
   // XSCREENSAVER_WINDOW (null when unset), which -root draws into. False
   // with error set on a bad window id or a setting option without a name.
   bool parse(const std::string& commandLine, const char* xscreensaverWindow);
 
-  ShowPlace place;
-  unsigned long windowId;  // ShowInWindow: 0 is the root window
-  bool help;
+  ShowPlace place = ShowFullScreen;
+  unsigned long windowId = 0;  // ShowInWindow: 0 is the root window
+  bool help = false;
   // "--name=VALUE" and "--name" words, in their order, for the settings.
   std::vector<std::string> settingArguments;
   std::string error;

@@ -1,10 +1,9 @@
 // Linux preview window: an Xlib child of the X window whose id the dialog
 // passes, covering the parent's area, painted point by point on every
 // exposure until the parent goes away.
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
-
 #include <unistd.h>
+
+#include <X11/Xlib.h>
 
 #include <cstdint>
 
