@@ -36,8 +36,7 @@ std::string programFileName(const std::string& windowsName);
 // Starts the program at path with workingFolder as its current folder, the
 // caller's environment and argument as its one argument (none when empty).
 // With wait set, blocks until it ends. False when it could not be started.
-bool startProgram(const std::string& path, const std::string& workingFolder, bool wait,
-                  const std::string& argument = std::string());
+bool startProgram(const std::string& path, const std::string& workingFolder, bool wait, const std::string& argument);
 
 // Puts "NAME=value" into the process environment; the text must outlive the
 // process (both putenv and _putenv keep the pointer or a copy of it).

@@ -1,6 +1,4 @@
 // Linux implementation of the platform layer (all but the preview window).
-#include "platform/platform.h"
-
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/stat.h>
@@ -12,6 +10,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/platform.h"
 #include "platform/regular_file.h"
 
 extern char** environ;
@@ -83,10 +82,8 @@ FileReadResult readRegularFile(const std::string& path, uint64_t maxBytes, std::
 }
 
 std::string programFileName(const std::string& windowsName) {
-  const std::string suffix = ".exe";
-  if (windowsName.size() >= suffix.size() &&
-      windowsName.compare(windowsName.size() - suffix.size(), suffix.size(), suffix) == 0)
-    return windowsName.substr(0, windowsName.size() - suffix.size());
+  const size_t stem = windowsName.size() - 4;  // the length without ".exe"
+  if (windowsName.size() >= 4 && windowsName.compare(stem, 4, ".exe") == 0) return windowsName.substr(0, stem);
   return windowsName;
 }
 
