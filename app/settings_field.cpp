@@ -55,10 +55,9 @@ std::vector<const SettingsField*> fieldsBy(int SettingsField::*place) {
   return out;
 }
 
-std::string lowered(const std::string& s) {
-  std::string out = s;
-  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return out;
+std::string lowered(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return s;
 }
 
 bool parseFlag(const std::string& text, bool& out) {
@@ -97,23 +96,15 @@ bool parseRow(const std::string& text, uint32_t& out) {
   return false;
 }
 
-// Sets a non-reserved field from its text.
+// Sets a non-reserved field from its text. The parsers set their result
+// only on success, so a refused value leaves the record as it was.
 bool takeValue(Settings& record, const SettingsField& field, const std::string& value, std::string& error) {
-  bool flag = false;
-  uint32_t word = 0;
-  bool ok = field.kind == FieldFlag         ? parseFlag(value, flag)
-            : field.kind == FieldResolution ? parseRow(value, word)
-            : field.kind == FieldWord       ? parseNumber(value, field.maxValue, word)
-                                            : false;
-  if (!ok) {
-    error = "bad value \"" + value + "\" for " + field.name + ": expected " + settingsValueHelp(field);
-    return false;
-  }
-  if (field.kind == FieldFlag)
-    record.*field.flag = flag;
-  else
-    record.*field.word = word;
-  return true;
+  const bool ok = field.kind == FieldFlag         ? parseFlag(value, record.*field.flag)
+                  : field.kind == FieldResolution ? parseRow(value, record.*field.word)
+                  : field.kind == FieldWord       ? parseNumber(value, field.maxValue, record.*field.word)
+                                                  : false;
+  if (!ok) error = "bad value \"" + value + "\" for " + field.name + ": expected " + settingsValueHelp(field);
+  return ok;
 }
 
 }  // namespace
@@ -210,9 +201,8 @@ std::string settingsValueHelp(const SettingsField& field) {
 }
 
 std::string plainLabel(const char* label) {
-  std::string out;
-  for (const char* c = label; c && *c; ++c)
-    if (*c != '_') out += *c;
+  std::string out = label ? label : "";
+  out.erase(std::remove(out.begin(), out.end(), '_'), out.end());
   return out;
 }
 

@@ -74,13 +74,12 @@ void SettingsFile::decode(const std::string& bytes) {
   }
   ByteReader r(bytes);
   uint32_t format;
+  state = SettingsFileForeign;
   if (!r.u32(format)) {
-    state = SettingsFileForeign;
     problem = "it is too short to hold a format number";
     return;
   }
   if (format != formatNumber) {
-    state = SettingsFileForeign;
     problem = "its format number is " + std::to_string(format) + ", not 1";
     return;
   }
@@ -115,11 +114,10 @@ void SettingsFile::load(const std::string& path) {
 void SettingsFile::read(std::istream& in) {
   std::string bytes;
   char chunk[4096];
-  while (bytes.size() <= maxFileSize) {
+  do {
     in.read(chunk, sizeof chunk);
     bytes.append(chunk, static_cast<size_t>(in.gcount()));
-    if (!in) break;
-  }
+  } while (in && bytes.size() <= maxFileSize);
   if (bytes.size() > maxFileSize) {
     record.resetToDefaults();
     state = SettingsFileUnreadable;
