@@ -7,7 +7,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
+#include <cstring>
 
 #include "platform/platform.h"
 
@@ -25,12 +25,15 @@ Display::~Display() { SDL_Quit(); }
 // the X server frees the window's GL resources, and the show writes nothing.
 static void exitAtOnce(int) { std::_Exit(0); }
 
+// Video cannot start: the fixed message with SDL's reason, then status 1.
+[[noreturn]] static void exitVideoFailed(const char* what) {
+  fprintf(stderr, "%s: %s\n", what, SDL_GetError());
+  SDL_Quit();
+  exit(1);
+}
+
 void Display::startVideo() {
-  if (SDL_Init(SDL_INIT_VIDEO) < 0) {
-    fprintf(stderr, "Video initialization failed: %s\n", SDL_GetError());
-    SDL_Quit();
-    exit(1);
-  }
+  if (SDL_Init(SDL_INIT_VIDEO) < 0) exitVideoFailed("Video initialization failed");
   // SDL turns SIGINT and SIGTERM into a quit event, which the full-screen
   // show ignores like any close request; a terminate signal must still end
   // the process.
@@ -60,8 +63,7 @@ void Display::open(int w, int h, int d) {
 
 // Names written into the environment must outlive the process.
 static char windowIdAssignment[40];
-static char foreignGl[] = "SDL_VIDEO_FOREIGN_WINDOW_OPENGL=1";
-static char allowScreensaver[] = "SDL_VIDEO_ALLOW_SCREENSAVER=1";
+static const char allowScreensaver[] = "SDL_VIDEO_ALLOW_SCREENSAVER=1";
 
 void Display::openInWindow(unsigned long windowId) {
   target = TargetHostWindow;
@@ -74,7 +76,7 @@ void Display::openInWindow(unsigned long windowId) {
   // host, not the show, decides when the screen may blank.
   snprintf(windowIdAssignment, sizeof windowIdAssignment, "SDL_WINDOWID=%lu", windowId);
   platform::putEnvironment(windowIdAssignment);
-  platform::putEnvironment(foreignGl);
+  platform::putEnvironment("SDL_VIDEO_FOREIGN_WINDOW_OPENGL=1");
   platform::putEnvironment(allowScreensaver);
   startVideo();
   depth = SDL_GetVideoInfo()->vfmt->BitsPerPixel;
@@ -114,11 +116,7 @@ void Display::setMode(unsigned int flags) {
     SDL_GL_SetAttribute(SDL_GL_MULTISAMPLEBUFFERS, 0);
     SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, 0);
     SDL_GL_SetAttribute(SDL_GL_ACCELERATED_VISUAL, 0);
-    if (SDL_SetVideoMode(width, height, 32, flags) == nullptr) {
-      fprintf(stderr, "Video mode set failed: %s\n", SDL_GetError());
-      SDL_Quit();
-      exit(1);
-    }
+    if (SDL_SetVideoMode(width, height, 32, flags) == nullptr) exitVideoFailed("Video mode set failed");
   }
 
   applyInitialGlState(multisampled);
@@ -159,11 +157,9 @@ bool Display::resize(int w, int h) {
 
 // A renderer that runs on the CPU: Mesa's, or Windows' own GL 1.1.
 static bool softwareRenderer() {
-  const GLubyte* name = glGetString(GL_RENDERER);
-  if (!name) return false;
-  const std::string renderer = reinterpret_cast<const char*>(name);
+  const char* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
   for (const char* known : {"llvmpipe", "softpipe", "Software Rasterizer", "GDI Generic"})
-    if (renderer.find(known) != std::string::npos) return true;
+    if (renderer && std::strstr(renderer, known)) return true;
   return false;
 }
 
@@ -180,9 +176,8 @@ void Display::applyInitialGlState(bool multisampled) {
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
   glAlphaFunc(GL_GREATER, 0.9f);
   glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
-  const GLubyte* ext = glGetString(GL_EXTENSIONS);
-  std::string extensions = ext ? reinterpret_cast<const char*>(ext) : "";
-  if (extensions.find("GL_EXT_separate_specular_color") != std::string::npos)
+  const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+  if (extensions && std::strstr(extensions, "GL_EXT_separate_specular_color"))
     glLightModeli(GL_LIGHT_MODEL_COLOR_CONTROL, GL_SEPARATE_SPECULAR_COLOR);
   glEnableClientState(GL_VERTEX_ARRAY);
   glEnableClientState(GL_NORMAL_ARRAY);

@@ -20,8 +20,7 @@
 #include "platform/platform.h"
 
 static int runScreensaver() {
-  static char allow[] = "SDL_VIDEO_ALLOW_SCREENSAVER=1";
-  platform::putEnvironment(allow);
+  platform::putEnvironment("SDL_VIDEO_ALLOW_SCREENSAVER=1");
   installDir.runProgram("Orvel Kite.exe", true);
   return 0;
 }
