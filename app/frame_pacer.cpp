@@ -1,8 +1,7 @@
 // Frame pacer: a schedule of frame slots in whole milliseconds.
 #include "app/frame_pacer.h"
 
-FramePacer::FramePacer(Clock clock, Sleep sleep)
-    : clock(clock), sleep(sleep), framesPerSecond(0), anchor(0), slot(0) {}
+FramePacer::FramePacer(Clock clock, Sleep sleep) : clock(clock), sleep(sleep), framesPerSecond(0), anchor(0), slot(0) {}
 
 int FramePacer::rateFor(int maxFps, int refreshRate) {
   const bool believable = refreshRate >= 20 && refreshRate <= 500;
@@ -20,14 +19,10 @@ void FramePacer::restart() {
   slot = 0;
 }
 
-uint32_t FramePacer::offsetOf(uint32_t n) const {
-  const uint32_t fps = static_cast<uint32_t>(framesPerSecond);
-  return (n * 1000 + fps - 1) / fps;
-}
+uint32_t FramePacer::offsetOf(uint32_t n) const { return (n * 1000 + framesPerSecond - 1) / framesPerSecond; }
 
 void FramePacer::waitForNextFrame() {
   if (framesPerSecond == 0) return;
-  const uint32_t fps = static_cast<uint32_t>(framesPerSecond);
   const uint32_t now = clock();
   // Unsigned difference: right across a wrap of the tick counter.
   const uint32_t elapsed = now - anchor;
@@ -37,15 +32,15 @@ void FramePacer::waitForNextFrame() {
   } else if (elapsed < 1000) {
     // Late: the next frame starts now, in the slot that holds this moment,
     // and the frames after it keep to the schedule.
-    slot = elapsed * fps / 1000;
+    slot = elapsed * framesPerSecond / 1000;
   } else {
     // A second or more behind (a long frame, a stopped process): start a
     // new schedule rather than racing through the missed frames.
     anchor = now;
     slot = 0;
   }
-  if (slot >= fps) {
+  if (slot >= framesPerSecond) {
     anchor += 1000;
-    slot -= fps;
+    slot -= framesPerSecond;
   }
 }

@@ -44,7 +44,7 @@ class FramePacer {
 
   Clock clock;
   Sleep sleep;
-  int framesPerSecond;
+  uint32_t framesPerSecond;
   // The schedule: frame slot n starts offsetOf(n) after anchor. The anchor
   // moves on by whole seconds, so the numbers stay small and the tick
   // counter may wrap.

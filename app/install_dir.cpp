@@ -19,8 +19,7 @@ InstallDir::InstallDir() {
 InstallDir::InstallDir(const std::string& text) : folderText(withSeparator(text)) {}
 
 void InstallDir::readRegistryText(const char* subKey, const char* valueName) {
-  std::string value;
-  if (platform::readRegistryText(subKey, valueName, value)) folderText = value;
+  platform::readRegistryText(subKey, valueName, folderText);
 }
 
 bool InstallDir::runProgram(const std::string& fileName, bool wait, const std::string& argument) const {

@@ -18,10 +18,7 @@ bool parseWindowId(const std::string& text, unsigned long& id) {
 
 bool ShowOptions::parse(const std::string& commandLine, const char* xscreensaverWindow) {
   std::istringstream in(commandLine);
-  std::vector<std::string> words;
-  for (std::string word; in >> word;) words.push_back(word);
-  for (size_t i = 0; i < words.size(); ++i) {
-    const std::string& word = words[i];
+  for (std::string word; in >> word;) {
     if (word == "-root" || word == "--root") {
       place = ShowInWindow;
       windowId = 0;
@@ -30,12 +27,12 @@ bool ShowOptions::parse(const std::string& commandLine, const char* xscreensaver
         return false;
       }
     } else if (word == "-window-id" || word == "--window-id") {
-      if (i + 1 >= words.size() || !parseWindowId(words[i + 1], windowId)) {
+      std::string id;
+      if (!(in >> id) || !parseWindowId(id, windowId)) {
         error = word + " needs a window id (decimal or 0x hexadecimal)";
         return false;
       }
       place = ShowInWindow;
-      ++i;
     } else if (word == "-window" || word == "--window") {
       place = ShowInDesktopWindow;
     } else if (word == "-fps") {

@@ -15,7 +15,7 @@ extern const char pathSeparator;
 std::string programFolder();
 
 // Reads a text value of the system's settings store (the registry on
-// Windows). Returns false when there is none; Linux has none.
+// Windows). Returns false, out unchanged, when there is none; Linux has none.
 bool readRegistryText(const char* subKey, const char* valueName, std::string& out);
 
 // Common application-data folder, created when missing, without a trailing
