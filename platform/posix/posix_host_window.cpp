@@ -2,9 +2,10 @@
 // watched on a connection of our own for its size, its mapping and its end;
 // and the monitors of the X screen (XRandR): where the primary one lies and
 // how fast it refreshes.
+#include <unistd.h>
+
 #include <X11/Xlib.h>
 #include <X11/extensions/Xrandr.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <cstdint>
@@ -38,10 +39,7 @@ bool hostGone() {
 }
 
 int endOnXError(Display* display, XErrorEvent* error) {
-  if (display == watcher) {
-    watcherError = true;
-    return 0;
-  }
+  if (display == watcher) return recordWatcherError(display, error);
   if (hostGone()) _exit(0);
   char text[160];
   XGetErrorText(display, error->error_code, text, sizeof text);

@@ -50,14 +50,10 @@ std::string commonAppDataFolder() {
 }
 
 static int64_t readDescriptor(void* handle, char* into, size_t want, std::string& problem) {
-  for (;;) {
-    const ssize_t n = read(*static_cast<int*>(handle), into, want);
-    if (n >= 0) return n;
-    if (errno != EINTR) {
-      problem = std::strerror(errno);
-      return -1;
-    }
-  }
+  ssize_t n;
+  while ((n = read(*static_cast<int*>(handle), into, want)) < 0 && errno == EINTR) continue;
+  if (n < 0) problem = std::strerror(errno);
+  return n;
 }
 
 FileReadResult readRegularFile(const std::string& path, uint64_t maxBytes, std::string& bytes, std::string& problem) {
@@ -100,9 +96,7 @@ bool startProgram(const std::string& path, const std::string& workingFolder, boo
   posix_spawn_file_actions_destroy(&actions);
   if (rc != 0) return false;
   if (wait) {
-    int status;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
+    while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) continue;
   }
   return true;
 }

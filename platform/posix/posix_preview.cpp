@@ -23,14 +23,19 @@ int recordXError(Display*, XErrorEvent*) {
 // The connection is gone (the server ended): the dialog is gone with it.
 int endOnIOError(Display*) { _exit(0); }
 
-// Maps 8-bit channels to a pixel value of the window's visual.
-struct PixelMapper {
+// Draws points of 8-bit channels into the preview window, each channel
+// mapped to a pixel value of the window's visual.
+struct PreviewPainter {
   Display* display;
+  Window window;
+  GC gc;
   Colormap colormap;
   bool trueColor;
   unsigned long mask[3];
   int shift[3];
   int bits[3];
+  bool haveForeground;
+  unsigned long foreground;
 
   void init(Display* d, const XWindowAttributes& attrs) {
     display = d;
@@ -69,20 +74,11 @@ struct PixelMapper {
   }
 };
 
-struct PaintTarget {
-  Display* display;
-  Window window;
-  GC gc;
-  PixelMapper* mapper;
-  bool haveForeground;
-  unsigned long foreground;
-};
-
 // Consecutive points of one colour share a foreground change; Xlib packs
 // the points themselves into as few requests as it can.
 void setPreviewPixel(void* context, int x, int y, unsigned char r, unsigned char g, unsigned char b) {
-  PaintTarget* t = static_cast<PaintTarget*>(context);
-  unsigned long p = t->mapper->pixel(r, g, b);
+  PreviewPainter* t = static_cast<PreviewPainter*>(context);
+  unsigned long p = t->pixel(r, g, b);
   if (!t->haveForeground || p != t->foreground) {
     XSetForeground(t->display, t->gc, p);
     t->foreground = p;
@@ -95,16 +91,14 @@ int runPreviewOn(Display* display, Window parent, platform::PreviewPaint paint) 
   XWindowAttributes attrs;
   xErrorSeen = false;
   if (!XGetWindowAttributes(display, parent, &attrs) || xErrorSeen) return 0;
-  const int previewWidth = attrs.width;
-  const int previewHeight = attrs.height;
 
-  PixelMapper mapper;
-  mapper.init(display, attrs);
-  const unsigned long black = mapper.pixel(0, 0, 0);
+  PreviewPainter painter;
+  painter.init(display, attrs);
+  const unsigned long black = painter.pixel(0, 0, 0);
   // A window cannot be empty; a zero-sized parent still gets a 1x1 child,
   // and the paint covers only the measured area.
-  Window previewWindow = XCreateSimpleWindow(display, parent, 0, 0, previewWidth > 0 ? previewWidth : 1,
-                                             previewHeight > 0 ? previewHeight : 1, 0, black, black);
+  Window previewWindow = XCreateSimpleWindow(display, parent, 0, 0, attrs.width > 0 ? attrs.width : 1,
+                                             attrs.height > 0 ? attrs.height : 1, 0, black, black);
   // Told when the parent goes, and when our own window goes with it.
   XSelectInput(display, parent, StructureNotifyMask | SubstructureNotifyMask);
   XSelectInput(display, previewWindow, ExposureMask | StructureNotifyMask);
@@ -112,16 +106,16 @@ int runPreviewOn(Display* display, Window parent, platform::PreviewPaint paint) 
   XSync(display, False);
   if (xErrorSeen) return 0;  // the parent vanished or cannot hold a child
 
-  GC gc = XCreateGC(display, previewWindow, 0, nullptr);
-  PaintTarget target{display, previewWindow, gc, &mapper, false, 0};
+  painter.window = previewWindow;
+  painter.gc = XCreateGC(display, previewWindow, 0, nullptr);
   for (;;) {
     XEvent event;
     XNextEvent(display, &event);
     if (event.type == Expose && event.xexpose.window == previewWindow) {
       // One paint per exposure: the last event of a series carries count 0.
       if (event.xexpose.count != 0) continue;
-      target.haveForeground = false;
-      paint(previewWidth, previewHeight, setPreviewPixel, &target);
+      painter.haveForeground = false;
+      paint(attrs.width, attrs.height, setPreviewPixel, &painter);
       XFlush(display);
     } else if (event.type == DestroyNotify &&
                (event.xdestroywindow.window == parent || event.xdestroywindow.window == previewWindow)) {
@@ -129,7 +123,7 @@ int runPreviewOn(Display* display, Window parent, platform::PreviewPaint paint) 
     }
   }
   // The windows are gone; only the client-side GC is left to free.
-  XFreeGC(display, gc);
+  XFreeGC(display, painter.gc);
   return 0;
 }
 
