@@ -110,14 +110,6 @@ GtkWidget* buildChoices(std::vector<FieldWidgets>& widgets, const DialogControls
   return GTK_WIDGET(grid);
 }
 
-void showError(GtkWidget* parent, const std::string& text) {
-  GtkWidget* m = gtk_message_dialog_new(GTK_WINDOW(parent), GTK_DIALOG_MODAL, GTK_MESSAGE_ERROR, GTK_BUTTONS_CLOSE,
-                                        "The settings could not be saved.");
-  gtk_message_dialog_format_secondary_text(GTK_MESSAGE_DIALOG(m), "%s", text.c_str());
-  gtk_dialog_run(GTK_DIALOG(m));
-  gtk_widget_destroy(m);
-}
-
 }  // namespace
 
 // X11 screensaver managers name no owner window; ownerWindow is not used.
@@ -157,7 +149,11 @@ int runConfigDialog(int& argc, char**& argv, const std::string& path, long long)
   while (gtk_dialog_run(GTK_DIALOG(dialog)) == GTK_RESPONSE_OK) {
     std::string error;
     if (saveSettings(path, controls.choices(file.record), error)) break;
-    showError(dialog, error);
+    GtkWidget* m = gtk_message_dialog_new(GTK_WINDOW(dialog), GTK_DIALOG_MODAL, GTK_MESSAGE_ERROR, GTK_BUTTONS_CLOSE,
+                                          "The settings could not be saved.");
+    gtk_message_dialog_format_secondary_text(GTK_MESSAGE_DIALOG(m), "%s", error.c_str());
+    gtk_dialog_run(GTK_DIALOG(m));
+    gtk_widget_destroy(m);
   }
   gtk_widget_destroy(dialog);
   return 0;

@@ -59,33 +59,30 @@ struct Dialog {
   bool done = false;
 };
 
-HWND item(HWND w, int id) { return GetDlgItem(w, id); }
-void check(HWND w, int id, bool on) { SendMessageA(item(w, id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0); }
-
 // The toolkit's side of DialogControls; dialog is the Dialog.
 const Dialog& dialogOf(void* dialog) { return *static_cast<const Dialog*>(dialog); }
 
 int readControl(void* dialog, size_t i) {
   const Dialog& d = dialogOf(dialog);
   const FieldControls& c = d.fields[i];
-  if (c.field->control == ListControl) return static_cast<int>(SendMessageA(item(d.window, c.id), CB_GETCURSEL, 0, 0));
-  return SendMessageA(item(d.window, c.id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+  if (c.field->control == ListControl) return static_cast<int>(SendDlgItemMessageA(d.window, c.id, CB_GETCURSEL, 0, 0));
+  return IsDlgButtonChecked(d.window, c.id) == BST_CHECKED;
 }
 
 void showControl(void* dialog, size_t i, int value) {
   const Dialog& d = dialogOf(dialog);
   const FieldControls& c = d.fields[i];
-  if (c.field->control == ListControl) SendMessageA(item(d.window, c.id), CB_SETCURSEL, value, 0);
-  if (c.field->control == CheckControl) check(d.window, c.id, value);
-  if (c.field->control == RadioPairControl) check(d.window, value ? c.id : c.id + 1, true);
+  if (c.field->control == ListControl) SendDlgItemMessageA(d.window, c.id, CB_SETCURSEL, value, 0);
+  if (c.field->control == CheckControl) CheckDlgButton(d.window, c.id, value ? BST_CHECKED : BST_UNCHECKED);
+  if (c.field->control == RadioPairControl) CheckDlgButton(d.window, value ? c.id : c.id + 1, BST_CHECKED);
 }
 
 void enableControl(void* dialog, size_t i, bool on) {
   const Dialog& d = dialogOf(dialog);
   const FieldControls& c = d.fields[i];
-  EnableWindow(item(d.window, c.id), on);
-  if (c.field->control == RadioPairControl) EnableWindow(item(d.window, c.id + 1), on);
-  if (c.labelId) EnableWindow(item(d.window, c.labelId), on);
+  EnableWindow(GetDlgItem(d.window, c.id), on);
+  if (c.field->control == RadioPairControl) EnableWindow(GetDlgItem(d.window, c.id + 1), on);
+  if (c.labelId) EnableWindow(GetDlgItem(d.window, c.labelId), on);
 }
 
 // Layout, in pixels at 96 DPI; add() scales it to the screen's.
@@ -209,8 +206,8 @@ LRESULT CALLBACK dialogProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) 
       return 0;
     case WM_DESTROY:
       // The quit message wakes the loop even when the last message was a
-      // sent one, handled inside GetMessage.
-      if (d && d->owner) EnableWindow(d->owner, TRUE);
+      // sent one, handled inside GetMessage. closeDialog, the only way the
+      // dialog goes, has enabled the owner already.
       if (d) d->done = true;
       PostQuitMessage(0);
       return 0;
@@ -302,7 +299,7 @@ int runConfigDialog(int&, char**&, const std::string& path, long long ownerWindo
   if (d.owner) EnableWindow(d.owner, FALSE);
   ShowWindow(d.window, SW_SHOW);
   SetForegroundWindow(d.window);
-  SetFocus(item(d.window, firstControlId));
+  SetFocus(GetDlgItem(d.window, firstControlId));
 
   // IsDialogMessage gives the keyboard its dialog meaning: Tab, arrows,
   // mnemonics, Enter for OK and Escape for Cancel.
