@@ -96,11 +96,9 @@ int runConfigCommand(const std::vector<std::string>& args, const std::string& de
   const bool write = reset || !assignments.empty();
   // A writer holds the lock from before its read until after its rename, so
   // a second one started at the same moment reads what the first wrote.
+  std::string error;
   SettingsLock lock;
-  if (write) {
-    std::string error;
-    if (!lockSettingsFile(lock, path, error)) return configReport(err, 1, error);
-  }
+  if (write && !lockSettingsFile(lock, path, error)) return configReport(err, 1, error);
   SettingsFile file;
   file.load(path);
   Settings record = file.record;
@@ -116,7 +114,6 @@ int runConfigCommand(const std::vector<std::string>& args, const std::string& de
   for (const std::string& kv : assignments) {
     size_t eq = kv.find('=');
     if (eq == std::string::npos || eq == 0) return configReport(err, 2, "\"" + kv + "\" is not NAME=VALUE");
-    std::string error;
     if (!setSettingsField(record, kv.substr(0, eq), kv.substr(eq + 1), error)) return configReport(err, 2, error);
   }
 
@@ -130,7 +127,6 @@ int runConfigCommand(const std::vector<std::string>& args, const std::string& de
                         path + " is not a sound settings file (" + file.problem +
                             "); it was left as it is. config --reset replaces it with the defaults.");
   if (write) {
-    std::string error;
     if (!SafeFileWriter().write(path, SettingsFile::encode(record), error)) return configReport(err, 1, error);
   } else if (!file.safeToRewrite()) {
     configReport(err, 0,

@@ -9,7 +9,6 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
-#include <vector>
 
 namespace {
 
@@ -49,13 +48,13 @@ std::string SafeFileWriter::target(const std::string& path, std::string& error) 
       }
       return current;
     }
-    std::vector<char> text(static_cast<size_t>(st.st_size > 0 ? st.st_size : PATH_MAX) + 1);
-    const ssize_t n = readlink(current.c_str(), text.data(), text.size());
-    if (n < 0 || static_cast<size_t>(n) >= text.size()) {
+    std::string to(static_cast<size_t>(st.st_size > 0 ? st.st_size : PATH_MAX) + 1, '\0');
+    const ssize_t n = readlink(current.c_str(), to.data(), to.size());
+    if (n < 0 || static_cast<size_t>(n) >= to.size()) {
       error = "cannot read the link " + current + ": " + (n < 0 ? std::strerror(errno) : "it changed while read");
       return "";
     }
-    const std::string to(text.data(), static_cast<size_t>(n));
+    to.resize(static_cast<size_t>(n));
     current = to[0] == '/' ? to : folderOf(current) + "/" + to;
   }
   error = path + " is a chain of links that goes round or on too long";

@@ -3,18 +3,16 @@
 // it in one step (write-through, so the rename is on the disk on return).
 #include <windows.h>
 
-#include <cstdio>
-
 #include "config/safe_file_writer.h"
 
 namespace {
 
 std::string lastError() {
   char text[256] = {0};
-  DWORD code = GetLastError();
+  const DWORD code = GetLastError();
   if (!FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text,
                       sizeof text - 1, nullptr))
-    std::snprintf(text, sizeof text, "error %lu", static_cast<unsigned long>(code));
+    return "error " + std::to_string(code);
   const std::string s = text;
   return s.substr(0, s.find_last_not_of("\r\n .") + 1);  // the system ends its text with ".\r\n"
 }
@@ -29,10 +27,7 @@ bool SafeFileWriter::write(const std::string& path, const std::string& bytes, st
   std::string tempPath;
   // A name of our own beside the target; CREATE_NEW refuses one that exists.
   for (unsigned attempt = 0; attempt < 100 && file == INVALID_HANDLE_VALUE; ++attempt) {
-    char suffix[32];
-    std::snprintf(suffix, sizeof suffix, ".tmp-%lu-%u", static_cast<unsigned long>(GetCurrentProcessId()),
-                  static_cast<unsigned>(GetTickCount() + attempt));
-    tempPath = path + suffix;
+    tempPath = path + ".tmp-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount() + attempt);
     file = CreateFileA(tempPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) break;
   }
