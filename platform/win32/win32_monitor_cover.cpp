@@ -4,9 +4,8 @@
 // pop-ups of this thread: SDL's event pump dispatches their messages, and
 // their procedure turns a key or a real mouse movement into the SDL event
 // the show's loop already handles.
-#include <windows.h>
-
 #include <SDL/SDL.h>
+#include <windows.h>
 // SDL's header defines it bare; the build defines it as 1.
 #undef WIN32_LEAN_AND_MEAN
 #include <SDL/SDL_syswm.h>
@@ -26,8 +25,7 @@ POINT lastCursor;
 void pushKey(WPARAM key) {
   SDL_Event event;
   SDL_memset(&event, 0, sizeof event);
-  event.type = SDL_KEYDOWN;
-  event.key.type = SDL_KEYDOWN;
+  event.type = SDL_KEYDOWN;  // the type of every member of the union
   event.key.state = SDL_PRESSED;
   event.key.keysym.sym = key == VK_ESCAPE ? SDLK_ESCAPE : SDLK_UNKNOWN;
   SDL_PushEvent(&event);
@@ -42,7 +40,6 @@ void pushMotion() {
   SDL_Event event;
   SDL_memset(&event, 0, sizeof event);
   event.type = SDL_MOUSEMOTION;
-  event.motion.type = SDL_MOUSEMOTION;
   SDL_PushEvent(&event);
 }
 
@@ -96,9 +93,9 @@ void coverOtherMonitors() {
   GetCursorPos(&lastCursor);
   for (const MonitorRect& m : others) {
     // A tool window stays out of the task bar and Alt+Tab.
-    HWND cover = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, coverClass, "Orvel Kite",
-                                 WS_POPUP, m.left, m.top, m.right - m.left, m.bottom - m.top, nullptr, nullptr,
-                                 module, nullptr);
+    HWND cover =
+        CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, coverClass, "Orvel Kite", WS_POPUP, m.left,
+                        m.top, m.right - m.left, m.bottom - m.top, nullptr, nullptr, module, nullptr);
     if (!cover) continue;
     ShowWindow(cover, SW_SHOWNOACTIVATE);
     UpdateWindow(cover);

@@ -33,28 +33,22 @@ static const DWORD maxRegistryText = 32768;
 bool readRegistryText(const char* subKey, const char* valueName, std::string& out) {
   HKEY key;
   if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, subKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return false;
-  bool ok = false;
-  DWORD type = REG_SZ, size = 0;
-  // The first query gives the byte size, the second the data. A value that
-  // grew in between, or that is not text, is not taken.
-  if (RegQueryValueExA(key, valueName, nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
-      (type == REG_SZ || type == REG_EXPAND_SZ) && size > 0 && size <= maxRegistryText) {
-    std::vector<char> buf(size + 1, '\0');  // registry text need not end with NUL
-    DWORD got = size;
-    if (RegQueryValueExA(key, valueName, nullptr, &type, reinterpret_cast<BYTE*>(buf.data()), &got) == ERROR_SUCCESS &&
-        got <= size && (type == REG_SZ || type == REG_EXPAND_SZ)) {
-      std::string text(buf.data(), strnlen(buf.data(), got));
-      if (type == REG_EXPAND_SZ) {
-        std::vector<char> expanded(maxRegistryText);
-        DWORD n = ExpandEnvironmentStringsA(text.c_str(), expanded.data(), maxRegistryText);
-        if (n > 0 && n <= maxRegistryText) text = expanded.data();
-      }
-      out = text;
-      ok = true;
-    }
-  }
+  // One query with room for the longest value taken: a longer one fails
+  // (ERROR_MORE_DATA), as does one that is empty or not text.
+  std::vector<char> buf(maxRegistryText + 1, '\0');  // registry text need not end with NUL
+  DWORD type = 0, got = maxRegistryText;
+  const bool ok =
+      RegQueryValueExA(key, valueName, nullptr, &type, reinterpret_cast<BYTE*>(buf.data()), &got) == ERROR_SUCCESS &&
+      got > 0 && (type == REG_SZ || type == REG_EXPAND_SZ);
   RegCloseKey(key);
-  return ok;
+  if (!ok) return false;
+  out = std::string(buf.data(), strnlen(buf.data(), got));
+  if (type == REG_EXPAND_SZ) {
+    std::vector<char> expanded(maxRegistryText);
+    const DWORD n = ExpandEnvironmentStringsA(out.c_str(), expanded.data(), maxRegistryText);
+    if (n > 0 && n <= maxRegistryText) out = expanded.data();
+  }
+  return true;
 }
 
 std::string commonAppDataFolder() {
@@ -113,12 +107,10 @@ bool startProgram(const std::string& path, const std::string& workingFolder, boo
   // Screensavers" would start it in the configure mode).
   std::string line = "\"" + path + "\"";
   if (!argument.empty()) line += " " + argument;
-  std::vector<char> lineBuf(line.begin(), line.end());
-  lineBuf.push_back('\0');
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info = {};
-  if (!CreateProcessA(path.c_str(), lineBuf.data(), nullptr, nullptr, FALSE, 0, nullptr,
+  if (!CreateProcessA(path.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup, &info))
     return false;
   if (wait) WaitForSingleObject(info.hProcess, INFINITE);
