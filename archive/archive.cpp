@@ -15,9 +15,6 @@
 
 namespace {
 
-// Far more than any archive of ours (the largest is about 12 MiB).
-const uint64_t maxArchiveBytes = 1u << 30;
-
 void freeEntries(std::vector<ArchiveEntry>* entries) {
   for (ArchiveEntry& e : *entries) delete[] e.data;
   entries->clear();

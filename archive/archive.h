@@ -8,6 +8,10 @@
 
 #include "archive/counted_table.h"
 
+// The largest archive file read; far more than any of ours (the largest is
+// about 12 MiB).
+const uint64_t maxArchiveBytes = 1u << 30;
+
 struct ArchiveEntry {
   const uint8_t* data;
   uint32_t size;

@@ -5,19 +5,18 @@
 // nothing; the build runs it over the generated archives.
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
+#include "archive/archive.h"
 #include "archive_report.h"
+#include "platform/platform.h"
 
 static void printReport(const ArchiveReport& report) {
   for (const EntryReport& e : report.entries) {
     std::printf("  %-16s %9u  ", e.name.c_str(), e.size);
     if (e.kind == EntryReport::Mesh) {
-      std::printf("mesh entry: %d mesh%s, %lld triangles;", e.meshCount, e.meshCount == 1 ? "" : "es",
-                  e.triangleCount);
+      std::printf("mesh entry: %d mesh%s, %lld triangles;", e.meshCount, e.meshCount == 1 ? "" : "es", e.triangleCount);
       for (const std::string& t : e.textures) std::printf(" \"%s\"", t.c_str());
       std::printf("\n");
     } else if (e.kind == EntryReport::Image) {
@@ -32,8 +31,10 @@ int main(int argc, char** argv) {
   bool quiet = false;
   std::vector<std::string> files;
   for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--quiet") == 0) quiet = true;
-    else files.push_back(argv[i]);
+    if (std::strcmp(argv[i], "--quiet") == 0)
+      quiet = true;
+    else
+      files.push_back(argv[i]);
   }
   if (files.empty()) {
     std::fprintf(stderr, "usage: %s [--quiet] ARCHIVE...\n", argv[0]);
@@ -41,14 +42,16 @@ int main(int argc, char** argv) {
   }
   int status = 0;
   for (const std::string& file : files) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-      std::fprintf(stderr, "%s: cannot be read\n", file.c_str());
+    // Read as the show reads archives, so that a folder, a FIFO or a device
+    // is refused rather than read (or waited for) without end.
+    std::string data, problem;
+    if (platform::readRegularFile(file, maxArchiveBytes, data, problem) != platform::FileRead) {
+      std::fprintf(stderr, "%s: cannot be read: %s\n", file.c_str(),
+                   problem.empty() ? "no such file" : problem.c_str());
       status = 1;
       continue;
     }
-    std::vector<uint8_t> data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    ArchiveReport report = inspectArchive(data.data(), data.size());
+    ArchiveReport report = inspectArchive(reinterpret_cast<const uint8_t*>(data.data()), data.size());
     if (!quiet) {
       std::printf("%s: %zu bytes, %zu entries\n", file.c_str(), data.size(), report.entries.size());
       printReport(report);

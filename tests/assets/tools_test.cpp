@@ -1,9 +1,10 @@
 // The generator and the inspector as programs: the same sources give the
 // same bytes, and the inspector passes sound archives and fails broken ones
 // (a cut container, a mesh entry that runs past its end, a texture that
-// resolves to nothing, a bad procedural name).
+// resolves to nothing, a bad procedural name, a folder or a FIFO).
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -101,6 +102,10 @@ TEST_F(InspectorTest, FailsArchivesTheShowCouldNotUse) {
   // An image entry that does not decode.
   EXPECT_EQ(inspect(ArchiveWriter().add("bark.png", std::string("not a picture")).add("tree", meshEntry("bark.png", 1))),
             1);
+  // No archive at all: a folder, and a FIFO that must not block the read.
+  std::string fifo = (dir / "fifo").string();
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_EQ(run("'" + tool("orvel_inspect") + "' '" + dir.string() + "' '" + fifo + "'"), 1);
 }
 
 TEST(Generator, SameSourcesGiveTheSameBytes) {
