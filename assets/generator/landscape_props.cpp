@@ -17,6 +17,17 @@ const double wallBand = 64.0 / 512, roofRow0 = 256.0 / 512, roofRows = 62.0 / 51
              edge1 = 352.0 / 512, stone0 = 352.0 / 512, stone1 = 384.0 / 512, tile0 = 384.0 / 512;
 const double pad = 1.5 / 512;
 
+// Sets the pixels of rows y0 to y1 (exclusive), x below x1, to colourAt(x, y) made opaque.
+template <class F>
+void paintOpaque(Image& img, int y0, int y1, int x1, F colourAt) {
+  for (int y = y0; y < y1; ++y)
+    for (int x = 0; x < x1; ++x) {
+      Color c = colourAt(x, y);
+      c.a = 1;
+      img.at(x, y) = c;
+    }
+}
+
 }  // namespace
 
 void Landscape::addTrees(MeshBuilder& mesh) const {
@@ -53,23 +64,20 @@ Image Landscape::paintPine() const {
   Noise n(303);
   const Color deep = rgba(0.05, 0.11, 0.1), green = rgba(0.17, 0.31, 0.2), bright = rgba(0.3, 0.45, 0.28);
   const Color snowShade = rgba(0.55, 0.64, 0.82), snowLit = rgba(0.98, 0.98, 0.96);
-  for (int y = 0; y < 256; ++y)
-    for (int x = 0; x < 256; ++x) {
-      int variant = y / 64;
-      double along = (y % 64 + 0.5) / 64, l = (x + 0.5) / 256;
-      double amount = 0.2 + 0.18 * variant;
-      Color g = l < 0.5 ? mix(deep, green, l * 2) : mix(green, bright, (l - 0.5) * 2);
-      // Bough layers across the slope.
-      double bough = 0.5 + 0.5 * std::sin(along * M_PI * 7 + n.value(x * 0.2, y * 0.05) * 2);
-      g = scaled(g, 0.8 + 0.35 * bough);
-      double patch = n.fractal(x / 9.0 + variant * 20, along * 9, 3);
-      double snow = smoothstep(0.35 - amount, 0.6 - amount, patch + 0.3 * (1 - along) + 0.25 * bough - 0.2);
-      Color s = mix(snowShade, snowLit, std::pow(l, 0.8));
-      Color c = mix(g, s, snow * (1 - smoothstep(0.88, 1.0, along) * 0.7));
-      if (along > 0.92) c = scaled(c, 0.8);
-      c.a = 1;
-      img.at(x, y) = c;
-    }
+  paintOpaque(img, 0, 256, 256, [&](int x, int y) {
+    int variant = y / 64;
+    double along = (y % 64 + 0.5) / 64, l = (x + 0.5) / 256;
+    double amount = 0.2 + 0.18 * variant;
+    Color g = l < 0.5 ? mix(deep, green, l * 2) : mix(green, bright, (l - 0.5) * 2);
+    // Bough layers across the slope.
+    double bough = 0.5 + 0.5 * std::sin(along * M_PI * 7 + n.value(x * 0.2, y * 0.05) * 2);
+    g = scaled(g, 0.8 + 0.35 * bough);
+    double patch = n.fractal(x / 9.0 + variant * 20, along * 9, 3);
+    double snow = smoothstep(0.35 - amount, 0.6 - amount, patch + 0.3 * (1 - along) + 0.25 * bough - 0.2);
+    Color s = mix(snowShade, snowLit, std::pow(l, 0.8));
+    Color c = mix(g, s, snow * (1 - smoothstep(0.88, 1.0, along) * 0.7));
+    return along > 0.92 ? scaled(c, 0.8) : c;
+  });
   return img;
 }
 
@@ -77,44 +85,30 @@ Image Landscape::paintCabin() const {
   Image img(512, 512, rgba(1, 1, 1, 1));
   Noise n(404);
   const double bright[4] = {0.4, 0.56, 0.76, 0.98};
-  for (int y = 0; y < 256; ++y)
-    for (int x = 0; x < 512; ++x) {
-      int k = y / 64;
-      double v = (y % 64 + 0.5) / 64;        // 0 top .. 1 bottom of a wall
-      double log = std::fmod(v * 5.0, 1.0);  // five logs per wall height
-      double round = std::sin(log * M_PI);
-      double grain = n.value(x / 16.0, y * 0.7, 32) * 0.1 + n.value(x / 5.0, y * 2.3, 102) * 0.05;
-      Color wood = rgba(0.45 + grain, 0.29 + grain * 0.7, 0.17 + grain * 0.4);
-      wood = scaled(wood, 0.45 + 0.6 * std::pow(round, 0.6));
-      if (log < 0.12) wood = mix(wood, rgba(0.9, 0.93, 1.0), 0.55);  // snow in the chinks
-      Color c = scaled(wood, bright[k]);
-      c = mix(c, rgba(0.2, 0.25, 0.4), (1 - bright[k]) * 0.25);
-      c.a = 1;
-      img.at(x, y) = c;
-    }
+  paintOpaque(img, 0, 256, 512, [&](int x, int y) {
+    int k = y / 64;
+    double v = (y % 64 + 0.5) / 64;        // 0 top .. 1 bottom of a wall
+    double log = std::fmod(v * 5.0, 1.0);  // five logs per wall height
+    double round = std::sin(log * M_PI);
+    double grain = n.value(x / 16.0, y * 0.7, 32) * 0.1 + n.value(x / 5.0, y * 2.3, 102) * 0.05;
+    Color wood = rgba(0.45 + grain, 0.29 + grain * 0.7, 0.17 + grain * 0.4);
+    wood = scaled(wood, 0.45 + 0.6 * std::pow(round, 0.6));
+    if (log < 0.12) wood = mix(wood, rgba(0.9, 0.93, 1.0), 0.55);  // snow in the chinks
+    return mix(scaled(wood, bright[k]), rgba(0.2, 0.25, 0.4), (1 - bright[k]) * 0.25);
+  });
   const Color snowShade = rgba(0.56, 0.65, 0.83), snowLit = rgba(1.0, 0.985, 0.95);
-  for (int y = 256; y < 320; ++y)
-    for (int x = 0; x < 512; ++x) {
-      Color c = mix(snowShade, snowLit, (y - 256) / 63.0);
-      c = scaled(c, 1 + 0.03 * n.value(x / 12.0, 3, 42));
-      c.a = 1;
-      img.at(x, y) = c;
-    }
-  for (int y = 320; y < 352; ++y)
-    for (int x = 0; x < 512; ++x) {
-      double v = (y - 320) / 31.0;
-      Color c = mix(rgba(0.93, 0.95, 0.98), rgba(0.6, 0.67, 0.82), v * v);
-      c.a = 1;
-      img.at(x, y) = c;
-    }
-  for (int y = 352; y < 384; ++y)
-    for (int x = 0; x < 512; ++x) {
-      double s = n.value(x / 6.0, y / 6.0, 85);
-      double mortar = std::fabs(std::sin((y - 352) * M_PI / 8)) < 0.2 ? 0.6 : 1.0;
-      Color c = scaled(rgba(0.5 + 0.1 * s, 0.47 + 0.08 * s, 0.46 + 0.06 * s), mortar);
-      c.a = 1;
-      img.at(x, y) = c;
-    }
+  paintOpaque(img, 256, 320, 512, [&](int x, int y) {
+    return scaled(mix(snowShade, snowLit, (y - 256) / 63.0), 1 + 0.03 * n.value(x / 12.0, 3, 42));
+  });
+  paintOpaque(img, 320, 352, 512, [](int, int y) {
+    double v = (y - 320) / 31.0;
+    return mix(rgba(0.93, 0.95, 0.98), rgba(0.6, 0.67, 0.82), v * v);
+  });
+  paintOpaque(img, 352, 384, 512, [&](int x, int y) {
+    double s = n.value(x / 6.0, y / 6.0, 85);
+    double mortar = std::fabs(std::sin((y - 352) * M_PI / 8)) < 0.2 ? 0.6 : 1.0;
+    return scaled(rgba(0.5 + 0.1 * s, 0.47 + 0.08 * s, 0.46 + 0.06 * s), mortar);
+  });
   for (int y = 384; y < 512; ++y)
     for (int x = 0; x < 384; ++x) {
       double u = (x % 128 + 0.5) / 128, v = (y - 384 + 0.5) / 128;
