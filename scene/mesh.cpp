@@ -27,14 +27,13 @@ Mesh::~Mesh() {
 void Mesh::read(const uint8_t* entry, const MeshRecordInfo& record, const char* archiveName) {
   textureName = reinterpret_cast<const char*>(entry + record.nameAt);
   // Only the second character decides; an empty name has none.
-  if (textureName[0] != '\0' && textureName[1] == '#') {
+  dynamicTexture = textureName[0] != '\0' && textureName[1] == '#';
+  if (dynamicTexture) {
     textureKey = textureName;
     texture = dynamicTextureManager.acquire(textureKey);
-    dynamicTexture = true;
   } else {
     texture = archiveCache.acquireTexture(archiveName, textureName);
     textureKey = archiveName;
-    dynamicTexture = false;
   }
   material = entry + record.material;
   triangleCount = record.triangleCount;
