@@ -86,7 +86,8 @@ SceneNode* buildFlake() {
 }
 
 void snowfallStep(int32_t) {
-  const int32_t n = std::min(snowSpawnCount(currentTrack->elapsed, snowSpawnInterval(snowDensity)), snowBurstLimit());
+  const int32_t spawned = snowSpawnCount(currentTrack->elapsed, snowSpawnInterval(snowDensity));
+  const int32_t n = std::min(spawned, snowBurstLimit());
   SceneNode* emitter = currentNode;
   for (int32_t i = 0; i < n; ++i) emitter->addChild(buildFlake());
 }
