@@ -1,4 +1,4 @@
-// ConfigDialog: the settings dialog (GTK 3) that the configure mode opens.
+// ConfigDialog: the settings dialog (GTK 3 or Win32) that the configure mode opens.
 #pragma once
 
 #include <string>
