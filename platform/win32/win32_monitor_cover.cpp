@@ -4,8 +4,8 @@
 // pop-ups of this thread: SDL's event pump dispatches their messages, and
 // their procedure turns a key or a real mouse movement into the SDL event
 // the show's loop already handles.
-#include <SDL/SDL.h>
 #include <windows.h>
+#include <SDL/SDL.h>
 // SDL's header defines it bare; the build defines it as 1.
 #undef WIN32_LEAN_AND_MEAN
 #include <SDL/SDL_syswm.h>

@@ -1,8 +1,8 @@
 // Windows implementation of the platform layer (all but the preview window):
 // the registry, the shell's common application-data folder, starting
 // programs and the C runtime's environment.
-#include <shlobj.h>
 #include <windows.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <cstdlib>
