@@ -1,7 +1,7 @@
 // Frame pacer: a schedule of frame slots in whole milliseconds.
 #include "app/frame_pacer.h"
 
-FramePacer::FramePacer(Clock clock, Sleep sleep) : clock(clock), sleep(sleep), framesPerSecond(0), anchor(0), slot(0) {}
+FramePacer::FramePacer(Clock clock, Sleep sleep) : clock(clock), sleep(sleep) {}
 
 int FramePacer::rateFor(int maxFps, int refreshRate) {
   const bool believable = refreshRate >= 20 && refreshRate <= 500;

@@ -44,10 +44,10 @@ class FramePacer {
 
   Clock clock;
   Sleep sleep;
-  uint32_t framesPerSecond;
+  uint32_t framesPerSecond = 0;
   // The schedule: frame slot n starts offsetOf(n) after anchor. The anchor
   // moves on by whole seconds, so the numbers stay small and the tick
   // counter may wrap.
-  uint32_t anchor;
-  uint32_t slot;
+  uint32_t anchor = 0;
+  uint32_t slot = 0;
 };
