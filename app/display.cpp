@@ -63,7 +63,7 @@ void Display::open(int w, int h, int d) {
 
 // Names written into the environment must outlive the process.
 static char windowIdAssignment[40];
-static const char allowScreensaver[] = "SDL_VIDEO_ALLOW_SCREENSAVER=1";
+const char allowScreensaver[] = "SDL_VIDEO_ALLOW_SCREENSAVER=1";
 
 void Display::openInWindow(unsigned long windowId) {
   target = TargetHostWindow;

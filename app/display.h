@@ -7,6 +7,9 @@
 // Where the show draws.
 enum DisplayTarget { TargetFullScreen, TargetHostWindow, TargetDesktopWindow };
 
+// Tells SDL to leave screen blanking to the host or the system.
+extern const char allowScreensaver[];
+
 class Display {
  public:
   ~Display();  // ends SDL

@@ -20,7 +20,7 @@
 #include "platform/platform.h"
 
 static int runScreensaver() {
-  platform::putEnvironment("SDL_VIDEO_ALLOW_SCREENSAVER=1");
+  platform::putEnvironment(allowScreensaver);
   installDir.runProgram("Orvel Kite.exe", true);
   return 0;
 }
