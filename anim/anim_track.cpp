@@ -1,7 +1,7 @@
 // AnimTrack: clocks and the per-step callback of one track.
 #include "anim/anim_track.h"
 
-#include "app/globals.h"
+AnimTrack* currentTrack = nullptr;
 
 AnimTrack::AnimTrack(int32_t id, bool enabled, double duration)
     : id(id), enabled(enabled), endless(duration == 0.0), duration(duration == 0.0 ? 0.0 : duration) {}

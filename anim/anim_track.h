@@ -41,3 +41,7 @@ class AnimTrack {
   double duration;     // ms, meaningful only when not endless
   double total = 0.0;  // ms run since the track was added
 };
+
+// The track whose callback runs: set by step just before the call, re-pointed
+// by Animator::addTrack when the track moves; meaningful only inside a callback.
+extern AnimTrack* currentTrack;

@@ -10,7 +10,7 @@
 #include <cstddef>
 #include <functional>
 
-#include "app/globals.h"
+uint32_t frameTick = 0;
 
 Animator::Animator() : currentTick(frameTick), previousTick(frameTick) {}
 

@@ -10,6 +10,10 @@
 #include "anim/anim_track.h"
 #include "scene/transform.h"
 
+// The one time base of all animation: the SDL ms tick taken at the start of
+// each frame by the frame render; 0 before the first frame.
+extern uint32_t frameTick;
+
 class Animator {
  public:
   Animator();

@@ -6,7 +6,6 @@
 #include <cmath>
 
 #include "anim/anim_track.h"
-#include "app/globals.h"
 #include "scene/scene_node.h"
 
 namespace {

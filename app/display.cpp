@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "platform/platform.h"
+#include "scene/projection.h"
 
 #ifndef GL_MULTISAMPLE
 #define GL_MULTISAMPLE 0x809D
@@ -184,3 +185,31 @@ void Display::applyInitialGlState(bool multisampled) {
   glEnableClientState(GL_TEXTURE_COORD_ARRAY);
   glEnable(GL_TEXTURE_2D);
 }
+
+int Display::setProjection(int w, int h) {
+  applyProjection(w, h, viewNearCorner);
+  return 1;
+}
+
+double Display::viewEdgeX(double z) const { return viewEdgeAt(viewNearCorner, 0, z); }
+
+double Display::viewEdgeY(double z) const { return viewEdgeAt(viewNearCorner, 1, z); }
+
+void Display::setOverlayArea(int x, int y, int areaWidth, int areaHeight) {
+  const double w = width > 0 ? width : 1;
+  const double h = height > 0 ? height : 1;
+  overlayArea[0] = 2.0 * x / w - 1.0;
+  overlayArea[1] = 1.0 - 2.0 * (y + areaHeight) / h;
+  overlayArea[2] = 2.0 * (x + areaWidth) / w - 1.0;
+  overlayArea[3] = 1.0 - 2.0 * y / h;
+}
+
+// The view edges scale linearly across the window: a point at normalised
+// x of n lies at -n times the left edge.
+double Display::overlayLeftX(double z) const { return viewEdgeX(z) * -overlayArea[0]; }
+
+double Display::overlayRightX(double z) const { return viewEdgeX(z) * -overlayArea[2]; }
+
+double Display::overlayBottomY(double z) const { return viewEdgeY(z) * -overlayArea[1]; }
+
+double Display::overlayTopY(double z) const { return viewEdgeY(z) * -overlayArea[3]; }

@@ -1,7 +1,7 @@
 // Display: the OpenGL window through SDL 1.2 (full screen, another
 // program's window, or a window on the desktop), the GL state every other
 // unit draws under, and the view geometry for placing things at the
-// screen's edges (setProjection and the view edges, scene/projection.cpp).
+// screen's edges (the perspective itself is scene/projection.h).
 #pragma once
 
 // Where the show draws.

@@ -1,13 +1,14 @@
-// The process-wide state, defined in one place so that the objects are
-// constructed in this order (and destroyed in reverse at exit).
+// The process-wide objects whose construction order is fixed: the archive
+// cache, the procedural textures, the list of deferred meshes, then the rand
+// seed, and the install folder last; they are destroyed in reverse at exit.
+// Static initialisation runs in definition order within one file but in an
+// unspecified order across files, so these definitions stay together here.
+// The plain variables of the other units are constant-initialised (before
+// any of this runs) and are defined by the units that own them.
 #include "app/globals.h"
 
 #include <cstdlib>
-
-#include "app/install_dir.h"
-#include "archive/archive_cache.h"
-#include "clock/clock_face.h"
-#include "dyntex/dynamic_texture_manager.h"
+#include <ctime>
 
 ArchiveCache archiveCache;
 DynamicTextureManager dynamicTextureManager;
@@ -22,17 +23,3 @@ Settings* settings = nullptr;
 Display* display = nullptr;
 SceneNode* sceneRoot = nullptr;
 SceneNode* overlayRoot = nullptr;
-
-uint32_t frameTick = 0;
-SceneNode* currentNode = nullptr;
-AnimTrack* currentTrack = nullptr;
-
-double snowDensity = 50.0;
-double snowSpeed = 50.0;
-
-time_t localClockValue = 0;
-struct tm* localNow = nullptr;
-
-int32_t lastShown[lastShownCount] = {-1, -1, -1, -1, -1, -1};
-int32_t lastPageDate = -1;
-int32_t fpsFrameCount = 0;

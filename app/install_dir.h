@@ -27,3 +27,7 @@ class InstallDir {
  private:
   std::string folderText;
 };
+
+// The install folder, read once before the entry point; defined last of the
+// ordered objects in app/globals.cpp, after the rand seed.
+extern InstallDir installDir;

@@ -9,8 +9,8 @@
 #include <cstring>
 #include <new>
 
-#include "app/broken_install.h"
 #include "archive/archive_parser.h"
+#include "archive/broken_install.h"
 #include "platform/platform.h"
 
 namespace {

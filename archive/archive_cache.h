@@ -32,3 +32,7 @@ class ArchiveCache {
   // One user fewer for the archive in row; the last one destroys it.
   void drop(size_t row);
 };
+
+// The process's archives, shared by name; defined with the other objects
+// whose construction order matters, in app/globals.cpp.
+extern ArchiveCache archiveCache;

@@ -2,10 +2,11 @@
 #include "calendar/calendar.h"
 
 #include "anim/anim_track.h"
-#include "app/globals.h"
 #include "calendar/calendar_grid.h"
 #include "clock/local_time.h"
 #include "scene/scene_node.h"
+
+int32_t lastPageDate = -1;
 
 static int32_t dateOf(const struct tm& t) { return (t.tm_year + 1900) * 10000 + (t.tm_mon + 1) * 100 + t.tm_mday; }
 

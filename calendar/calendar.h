@@ -11,6 +11,11 @@
 // Sunday.
 enum CalendarLanguage { CalendarRussian = 0, CalendarEnglish = 1 };
 
+// Date of the page shown as yyyymmdd, so that the holder rebuilds only on a
+// change; -1 at start. The whole date, not the day of the month: set from
+// 1 June to 1 July, the clock would otherwise leave the June page up for a day.
+extern int32_t lastPageDate;
+
 // One-shot track of the anchor: background and page holder.
 void buildCalendar(int32_t userValue);
 // Endless track of the page holder: a new page when the date changes.

@@ -2,7 +2,6 @@
 #include "calendar/delayed_item.h"
 
 #include "anim/anim_track.h"
-#include "app/globals.h"
 #include "scene/scene_node.h"
 
 void delayedItemCurve(int32_t) {

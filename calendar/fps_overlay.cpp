@@ -3,9 +3,10 @@
 
 #include "anim/anim_track.h"
 #include "anim/motion_curves.h"
-#include "app/globals.h"
 #include "clock/frame_hooks.h"
 #include "scene/scene_node.h"
+
+int32_t fpsFrameCount = 0;
 
 int32_t fpsDigitPlaces(int32_t frames, FpsDigit digits[maxFpsDigits]) {
   int32_t rate = frames < 0 ? 0 : frames / 5;

@@ -13,6 +13,9 @@ struct FpsDigit {
 
 const int32_t maxFpsDigits = 4;
 
+// Frames since the last readout, the readout frame included.
+extern int32_t fpsFrameCount;
+
 // The digits that show n frames in 5 seconds (n / 5 frames per second), in
 // creation order: units always, tens when n > 49, hundreds when n > 499,
 // thousands when n > 4999. A four-digit rate moves the readout one place to

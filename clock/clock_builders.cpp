@@ -4,7 +4,6 @@
 #include "clock/clock_builders.h"
 
 #include "anim/anim_track.h"
-#include "app/globals.h"
 #include "clock/clock_motion.h"
 #include "clock/frame_hooks.h"
 #include "scene/scene_node.h"

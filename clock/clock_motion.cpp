@@ -4,9 +4,10 @@
 #include <string>
 
 #include "anim/anim_track.h"
-#include "app/globals.h"
 #include "clock/local_time.h"
 #include "scene/scene_node.h"
+
+int32_t lastShown[lastShownCount] = {-1, -1, -1, -1, -1, -1};
 
 void clockHandCurve(int32_t) {
   const struct tm* now = readLocalTime();

@@ -8,6 +8,10 @@
 
 #include "clock/clock_face.h"
 
+// Value each clock slot position showed last (index: lastShownIndex), so
+// that a slot rebuilds only on a change; -1 at start.
+extern int32_t lastShown[lastShownCount];
+
 // Hand node track; `axis` 1 second, 2 minute, 3 hour hand.
 void clockHandCurve(int32_t userValue);
 // Slot node track; `axis` is the slot kind (clock/clock_face.h).

@@ -3,7 +3,7 @@
 
 #include <GL/gl.h>
 
-#include "app/globals.h"
+#include "anim/animator.h"
 #include "archive/archive.h"
 
 DynamicTexture::DynamicTexture(TextureGenerator generator, void* state, StateRelease freeState, int32_t width,

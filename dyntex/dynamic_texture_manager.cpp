@@ -4,7 +4,7 @@
 
 #include <GL/gl.h>
 
-#include "app/globals.h"
+#include "anim/animator.h"
 #include "dyntex/dynamic_texture_name.h"
 #include "dyntex/fire_generator.h"
 #include "dyntex/fire_state.h"

@@ -29,3 +29,7 @@ class DynamicTextureManager {
 
   CountedTable<DynamicTexture*> textures;
 };
+
+// The process's procedural textures, shared by name; defined after
+// archiveCache in app/globals.cpp.
+extern DynamicTextureManager dynamicTextureManager;

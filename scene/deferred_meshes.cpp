@@ -5,7 +5,6 @@
 
 #include <cstddef>
 
-#include "app/globals.h"
 #include "scene/mesh.h"
 
 void flushDeferredMeshes() {

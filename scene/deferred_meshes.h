@@ -3,6 +3,15 @@
 // blended without depth writes once both roots have rendered.
 #pragma once
 
-// Draws the list (deferredMeshes, app/globals.h) in insertion order with depth writes off, then empties it.
+#include <vector>
+
+class Mesh;
+
+// The blended meshes met during this frame's walk, in that order, not owned;
+// empty between frames. Defined after dynamicTextureManager in
+// app/globals.cpp.
+extern std::vector<Mesh*> deferredMeshes;
+
+// Draws deferredMeshes in insertion order with depth writes off, then empties it.
 // Leaves the model-view matrix of the last mesh drawn.
 void flushDeferredMeshes();

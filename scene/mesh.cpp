@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/globals.h"
 #include "archive/archive_cache.h"
 #include "dyntex/dynamic_texture_manager.h"
+#include "scene/deferred_meshes.h"
 #include "scene/mesh_entry.h"
 
 Mesh::~Mesh() {

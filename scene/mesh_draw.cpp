@@ -7,7 +7,7 @@
 
 #include <cstring>
 
-#include "app/globals.h"
+#include "scene/deferred_meshes.h"
 #include "scene/mesh.h"
 
 void Mesh::drawTriangles() {

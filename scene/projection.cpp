@@ -1,12 +1,11 @@
-// Camera projection and the view edges: one fixed 45-degree perspective, and
-// the eye-space ray through the window's lower-left corner, from which the
-// overlay items are placed at the screen's edges for any aspect ratio.
+// Projection: the perspective and the ray through the window's lower-left
+// corner, read back from GL so that it matches what GL draws.
+#include "scene/projection.h"
+
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include "app/display.h"
-
-int Display::setProjection(int w, int h) {
+void applyProjection(int w, int h, double nearCorner[3]) {
   if (h == 0) h = 1;
   glViewport(0, 0, w, h);
   glMatrixMode(GL_PROJECTION);
@@ -20,29 +19,7 @@ int Display::setProjection(int w, int h) {
   glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
   glGetDoublev(GL_PROJECTION_MATRIX, projection);
   glGetIntegerv(GL_VIEWPORT, viewport);
-  gluUnProject(0, 0, -1, modelView, projection, viewport, &viewNearCorner[0], &viewNearCorner[1], &viewNearCorner[2]);
-  return 1;
+  gluUnProject(0, 0, -1, modelView, projection, viewport, &nearCorner[0], &nearCorner[1], &nearCorner[2]);
 }
 
-double Display::viewEdgeX(double z) const { return viewNearCorner[0] * z / viewNearCorner[2]; }
-
-double Display::viewEdgeY(double z) const { return viewNearCorner[1] * z / viewNearCorner[2]; }
-
-void Display::setOverlayArea(int x, int y, int areaWidth, int areaHeight) {
-  const double w = width > 0 ? width : 1;
-  const double h = height > 0 ? height : 1;
-  overlayArea[0] = 2.0 * x / w - 1.0;
-  overlayArea[1] = 1.0 - 2.0 * (y + areaHeight) / h;
-  overlayArea[2] = 2.0 * (x + areaWidth) / w - 1.0;
-  overlayArea[3] = 1.0 - 2.0 * y / h;
-}
-
-// The view edges scale linearly across the window: a point at normalised
-// x of n lies at -n times the left edge.
-double Display::overlayLeftX(double z) const { return viewEdgeX(z) * -overlayArea[0]; }
-
-double Display::overlayRightX(double z) const { return viewEdgeX(z) * -overlayArea[2]; }
-
-double Display::overlayBottomY(double z) const { return viewEdgeY(z) * -overlayArea[1]; }
-
-double Display::overlayTopY(double z) const { return viewEdgeY(z) * -overlayArea[3]; }
+double viewEdgeAt(const double nearCorner[3], int axis, double z) { return nearCorner[axis] * z / nearCorner[2]; }

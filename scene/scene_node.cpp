@@ -12,7 +12,7 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "app/globals.h"
+SceneNode* currentNode = nullptr;
 
 SceneNode::SceneNode() { cues.bindAnimator(&animator); }
 

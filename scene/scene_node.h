@@ -16,6 +16,11 @@
 #include "scene/transform.h"
 
 class Mesh;
+class SceneNode;
+
+// The node whose render started last (set first thing for each node, not
+// restored after a child): the node a running track callback acts on.
+extern SceneNode* currentNode;
 
 class SceneNode {
  public:

@@ -7,9 +7,8 @@
 // draw from memory outside the entry.
 #include <string>
 
-#include "app/broken_install.h"
-#include "app/globals.h"
 #include "archive/archive_cache.h"
+#include "archive/broken_install.h"
 #include "scene/mesh.h"
 #include "scene/mesh_entry.h"
 #include "scene/scene_node.h"
@@ -17,8 +16,7 @@
 void SceneNode::loadMeshes(const char* archiveName, const char* entryName) {
   archiveRefs.push_back(archiveName);
   const ArchiveEntry entry = archiveCache.entry(archiveName, entryName);
-  if (!entry.data)
-    exitBrokenInstall(std::string(archiveName) + ": no mesh entry \"" + entryName + "\"");
+  if (!entry.data) exitBrokenInstall(std::string(archiveName) + ": no mesh entry \"" + entryName + "\"");
   std::string error;
   std::vector<MeshRecordInfo> records;
   if (!parseMeshEntry(entry.data, entry.size, &records, &error))

@@ -9,8 +9,10 @@
 
 #include "anim/anim_track.h"
 #include "anim/motion_curves.h"
-#include "app/globals.h"
 #include "scene/scene_node.h"
+
+double snowDensity = 50.0;
+double snowSpeed = 50.0;
 
 double snowSpawnInterval(double density) {
   if (density >= 50.0) return (density - 50.0) * 25.0 / (-50.0) + 30.0;

@@ -8,6 +8,12 @@
 
 class SceneNode;
 
+// The snowfall's two levels on their 0..100 scale, set once by the scene
+// set-up before any node is made: density gives the spawn interval, speed
+// the fall speed and the lifetime.
+extern double snowDensity;
+extern double snowSpeed;
+
 // Milliseconds between two flakes at density D: 100 at 0, 30 at 50, 5 at 100.
 double snowSpawnInterval(double density);
 

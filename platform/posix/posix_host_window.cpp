@@ -15,6 +15,9 @@
 
 namespace {
 
+// This unit's own state: the watching connection (null until the host
+// window is watched), the window, its last known size and mapping, and
+// whether an X error was seen on the connection.
 Display* watcher = nullptr;
 Window hostWindow = 0;
 int hostWidth = 0;

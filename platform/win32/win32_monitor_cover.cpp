@@ -19,6 +19,8 @@
 namespace {
 
 const char coverClass[] = "OrvelKiteCover";
+// This unit's own state: the cover windows shown, and the cursor position
+// last seen, against which a real mouse movement is told apart.
 std::vector<HWND> covers;
 POINT lastCursor;
 

@@ -1,5 +1,5 @@
 // Broken install: the one line and the exit status.
-#include "app/broken_install.h"
+#include "archive/broken_install.h"
 
 #include <cstdio>
 #include <cstdlib>
