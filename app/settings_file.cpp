@@ -5,6 +5,7 @@
 #include <istream>
 
 #include "app/settings_field.h"
+#include "platform/little_endian.h"
 #include "platform/platform.h"
 
 namespace {
@@ -18,8 +19,7 @@ class ByteReader {
 
   bool u32(uint32_t& out) {
     if (bytes.size() - at < 4) return false;
-    const unsigned char* b = reinterpret_cast<const unsigned char*>(bytes.data()) + at;
-    out = b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<uint32_t>(b[3]) << 24);
+    out = readLittleEndian32(reinterpret_cast<const uint8_t*>(bytes.data()) + at);
     at += 4;
     return true;
   }
@@ -58,10 +58,6 @@ class ByteReader {
   const std::string& bytes;
   size_t at = 0;
 };
-
-void putU32(std::string& out, uint32_t v) {
-  for (int i = 0; i < 4; ++i) out += static_cast<char>(v >> (8 * i));
-}
 
 }  // namespace
 
@@ -129,16 +125,16 @@ void SettingsFile::read(std::istream& in) {
 
 std::string SettingsFile::encode(const Settings& record) {
   std::string out;
-  putU32(out, formatNumber);
+  putLe(out, formatNumber, 4);
   for (const SettingsField* f : settingsFieldsInFileOrder()) {
     if (f->kind == FieldFlag) {
       out += static_cast<char>(record.*f->flag ? 1 : 0);
     } else if (f->kind == FieldText) {
       const std::string& text = record.*f->text;
-      putU32(out, static_cast<uint32_t>(text.size()));
+      putLe(out, static_cast<uint32_t>(text.size()), 4);
       out += text;
     } else {
-      putU32(out, record.*f->word);
+      putLe(out, record.*f->word, 4);
     }
   }
   return out;

@@ -18,11 +18,6 @@ std::string bytesLeft(size_t n) { return std::to_string(n) + (n == 1 ? " byte le
 
 }  // namespace
 
-uint32_t readLittleEndian32(const uint8_t* p) {
-  return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 | static_cast<uint32_t>(p[2]) << 16 |
-         static_cast<uint32_t>(p[3]) << 24;
-}
-
 bool parseArchive(const uint8_t* data, size_t size, std::vector<ArchiveRecordInfo>* records, std::string* error,
                   size_t* errorOffset) {
   if (records) records->clear();

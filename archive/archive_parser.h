@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/little_endian.h"  // readLittleEndian32: the container's and the mesh entries' numbers
+
 struct ArchiveRecordInfo {
   std::string name;     // as lookups know it: the stored bytes up to a zero byte
   uint8_t nameLength;   // the stored name length byte
@@ -16,10 +18,6 @@ struct ArchiveRecordInfo {
   size_t dataOffset;    // where its data begins
   uint32_t size;        // its data size
 };
-
-// The little-endian uint32 at p, at any alignment: how the container and the
-// mesh entries store their numbers.
-uint32_t readLittleEndian32(const uint8_t* p);
 
 // Reads the entry count and the records of the archive in data[0, size).
 // On success fills records (when given) in file order and returns true;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "archive/archive_parser.h"
+#include "platform/little_endian.h"
 #include "scene/mesh_entry.h"
 
 namespace {

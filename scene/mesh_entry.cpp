@@ -6,7 +6,7 @@
 
 #include <cstring>
 
-#include "archive/archive_parser.h"
+#include "platform/little_endian.h"
 
 namespace {
 

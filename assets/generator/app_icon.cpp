@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "main_art.h"
+#include "platform/little_endian.h"
 #include "png_writer.h"
 #include "preview_picture.h"
 #include "soft_renderer.h"

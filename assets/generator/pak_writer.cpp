@@ -6,10 +6,6 @@
 #include <fstream>
 #include <stdexcept>
 
-void putLe(std::vector<uint8_t>& out, uint32_t v, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.push_back(uint8_t(v >> (8 * i)));
-}
-
 void PakWriter::add(const std::string& name, const std::vector<uint8_t>& data) {
   if (name.empty() || name.size() > 127) throw std::runtime_error("bad entry name: " + name);
   if (std::find(names.begin(), names.end(), name) != names.end()) throw std::runtime_error("duplicate entry: " + name);

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/little_endian.h"  // putLe: the byte order of every file the generator writes
+
 class PakWriter {
  public:
   void add(const std::string& name, const std::vector<uint8_t>& data);
@@ -18,7 +20,3 @@ class PakWriter {
 // Writes bytes to path through path + ".tmp" and a rename, so a failed run
 // never leaves a half-written file behind. Throws on failure.
 void saveFile(const std::string& path, const std::vector<uint8_t>& bytes);
-
-// Appends the low `bytes` bytes of v, least significant first: the byte
-// order of every file the generator writes.
-void putLe(std::vector<uint8_t>& out, uint32_t v, int bytes);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "platform/little_endian.h"
 #include "random.h"
 #include "soft_renderer.h"
 
