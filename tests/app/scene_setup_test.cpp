@@ -18,7 +18,7 @@
 #include "clock/clock_builders.h"
 #include "clock/clock_motion.h"
 #include "clock/frame_hooks.h"
-#include "clock/show_archives.h"
+#include "support/show_archives.h"
 #include "scene/scene_node.h"
 #include "snow/snowfall.h"
 #include "support/gl_recorder.h"

@@ -2,11 +2,11 @@
 // same bytes, and the inspector passes sound archives and fails broken ones
 // (a cut container, a mesh entry that runs past its end, a texture that
 // resolves to nothing, a bad procedural name, a folder or a FIFO).
-#include <gtest/gtest.h>
-
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -17,6 +17,7 @@
 
 #include "generated_archive.h"
 #include "support/archive_writer.h"
+#include "support/mesh_bytes.h"
 
 namespace {
 
@@ -34,22 +35,9 @@ std::vector<uint8_t> readFile(const std::string& path) {
   return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
-void putI32(std::vector<uint8_t>& out, int32_t v) {
-  for (int i = 0; i < 4; ++i) out.push_back(uint8_t(uint32_t(v) >> (8 * i)));
-}
-
 // A mesh entry of one record with the given texture and triangle count.
 std::vector<uint8_t> meshEntry(const std::string& texture, int32_t triangles) {
-  std::vector<uint8_t> out = {0};
-  putI32(out, 1);
-  putI32(out, int32_t(texture.size() + 1));
-  out.insert(out.end(), texture.begin(), texture.end());
-  out.push_back(0);
-  out.insert(out.end(), 80 + 60, 0);
-  putI32(out, triangles);
-  out.push_back(0);
-  out.insert(out.end(), size_t(192) * triangles, 0);
-  return out;
+  return MeshBytes().mesh(texture, triangles).bytes();
 }
 
 class InspectorTest : public ::testing::Test {
@@ -100,8 +88,8 @@ TEST_F(InspectorTest, FailsArchivesTheShowCouldNotUse) {
   EXPECT_EQ(inspect(ArchiveWriter().add("tree", meshEntry("bark.png", 1))), 1);
   EXPECT_EQ(inspect(ArchiveWriter().add("glow", meshEntry("_#Glow64x64", 1))), 1);
   // An image entry that does not decode.
-  EXPECT_EQ(inspect(ArchiveWriter().add("bark.png", std::string("not a picture")).add("tree", meshEntry("bark.png", 1))),
-            1);
+  EXPECT_EQ(
+      inspect(ArchiveWriter().add("bark.png", std::string("not a picture")).add("tree", meshEntry("bark.png", 1))), 1);
   // No archive at all: a folder, and a FIFO that must not block the read.
   std::string fifo = (dir / "fifo").string();
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);

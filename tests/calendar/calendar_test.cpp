@@ -1,5 +1,5 @@
 // Calendar page: the node tree of a page in both languages, one highlight
-// per page, and rebuilding when (and only when) the date changes. time() is the test double of clock/fake_local_time.h.
+// per page, and rebuilding when (and only when) the date changes. time() is the test double of support/fake_local_time.h.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,8 +9,8 @@
 #include "app/globals.h"
 #include "calendar/calendar.h"
 #include "calendar/calendar_grid.h"
-#include "clock/fake_local_time.h"
-#include "clock/show_archives.h"
+#include "support/fake_local_time.h"
+#include "support/show_archives.h"
 #include "scene/scene_node.h"
 #include "support/gl_recorder.h"
 #include "support/process_state.h"

@@ -10,7 +10,7 @@
 #include "calendar/delayed_item.h"
 #include "calendar/fps_overlay.h"
 #include "clock/frame_hooks.h"
-#include "clock/show_archives.h"
+#include "support/show_archives.h"
 #include "scene/scene_node.h"
 #include "support/gl_recorder.h"
 #include "support/process_state.h"

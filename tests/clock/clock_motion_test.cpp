@@ -1,6 +1,6 @@
 // Clock: the digital and analog trees built on the anchor's first frame, the
 // digits they show at chosen times, the frame in which a digit changes, and
-// the hand angles. time() is the test double of fake_local_time.h.
+// the hand angles. time() is the test double of support/fake_local_time.h.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,9 +10,9 @@
 #include "app/globals.h"
 #include "clock/clock_builders.h"
 #include "clock/clock_motion.h"
-#include "clock/fake_local_time.h"
+#include "support/fake_local_time.h"
 #include "clock/frame_hooks.h"
-#include "clock/show_archives.h"
+#include "support/show_archives.h"
 #include "scene/scene_node.h"
 #include "support/gl_recorder.h"
 #include "support/process_state.h"

@@ -7,7 +7,7 @@
 
 #include "anim/animator.h"
 #include "app/globals.h"
-#include "mesh_bytes.h"
+#include "support/mesh_bytes.h"
 #include "scene/deferred_meshes.h"
 #include "scene/mesh.h"
 #include "scene/scene_node.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "mesh_bytes.h"
+#include "support/mesh_bytes.h"
 #include "scene/mesh_entry.h"
 #include "support/archive_writer.h"
 

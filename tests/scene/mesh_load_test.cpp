@@ -10,7 +10,7 @@
 #include "app/globals.h"
 #include "archive/archive_cache.h"
 #include "dyntex/dynamic_texture_manager.h"
-#include "mesh_bytes.h"
+#include "support/mesh_bytes.h"
 #include "scene/mesh.h"
 #include "scene/scene_node.h"
 #include "support/gl_recorder.h"

@@ -8,7 +8,7 @@
 #include "anim/animator.h"
 #include "anim/motion_curves.h"
 #include "app/globals.h"
-#include "clock/show_archives.h"
+#include "support/show_archives.h"
 #include "scene/scene_node.h"
 #include "snow/snowfall.h"
 #include "support/gl_recorder.h"

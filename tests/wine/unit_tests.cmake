@@ -11,7 +11,7 @@ set(ORVEL_WINDOWS_TESTS
   app/scene_setup_test.cpp app/settings_test.cpp
   archive/archive_cache_test.cpp archive/archive_parser_test.cpp archive/archive_test.cpp
   archive/archive_texture_test.cpp archive/image_decoder_test.cpp
-  scene/mesh_bytes.cpp scene/mesh_draw_test.cpp scene/mesh_entry_test.cpp scene/mesh_load_test.cpp
+  scene/mesh_draw_test.cpp scene/mesh_entry_test.cpp scene/mesh_load_test.cpp
   scene/scene_node_test.cpp scene/transform_test.cpp
   anim/animator_test.cpp anim/cue_list_test.cpp anim/motion_curves_test.cpp
   snow/snowfall_test.cpp
@@ -23,8 +23,8 @@ set(ORVEL_LINUX_ONLY_TESTS
   app/install_dir_test.cpp                # symlinks, spawned Linux helpers
   app/display_open_test.cpp               # the SDL recorder replaces a shared libSDL,
   app/main_loop_test.cpp                  # which Windows links statically
-  clock/clock_motion_test.cpp clock/fake_local_time.cpp        # a time() that replaces
-  calendar/calendar_test.cpp calendar/fake_local_time.cpp)     # the C library's
+  clock/clock_motion_test.cpp             # a time() that replaces the C library's
+  calendar/calendar_test.cpp)             # (support/fake_local_time.cpp)
 
 # Windows' <GL/gl.h> stops at GL 1.1; the recorder also names later enums.
 target_compile_options(orvel_test_support PRIVATE "SHELL:-include GL/gl.h" "SHELL:-include GL/glext.h")

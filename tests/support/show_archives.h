@@ -1,11 +1,12 @@
 // Test archives for the show: a temporary folder holding "main.pak",
 // "clock.pak", "calendar.pak" and "utils.pak" (any subset) with every entry
 // the scene loads, each a tagged mesh entry, and archiveCache pointed at it.
-// Header-only, shared by the snow, clock, calendar and app tests.
+// Header-only, shared by the scene, snow, clock, calendar and app tests.
 #pragma once
 
-#include <gtest/gtest.h>
 #include <unistd.h>
+
+#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -17,6 +18,7 @@
 #include "scene/mesh.h"
 #include "scene/scene_node.h"
 #include "support/archive_writer.h"
+#include "support/mesh_bytes.h"
 #include "support/test_folder.h"
 
 namespace showarchives {
@@ -25,16 +27,7 @@ namespace showarchives {
 // "tag:" + the entry's name, so a test can tell from a node's mesh which
 // entry it loaded. No image of that name exists: the texture is 0.
 inline std::vector<uint8_t> taggedMeshEntry(const std::string& entryName) {
-  std::vector<uint8_t> out{0};
-  ArchiveWriter::putU32(&out, 1);  // mesh count
-  const std::string tag = "tag:" + entryName;
-  ArchiveWriter::putU32(&out, static_cast<uint32_t>(tag.size() + 1));
-  out.insert(out.end(), tag.begin(), tag.end());
-  out.push_back(0);
-  out.insert(out.end(), 80 + 60, 0);  // header block, material
-  ArchiveWriter::putU32(&out, 0);     // triangles
-  out.push_back(0);                   // reserved
-  return out;
+  return MeshBytes().mesh("tag:" + entryName, 0).bytes();
 }
 
 // The entry a node loaded (its first mesh's tag); "" for a node without

@@ -1,9 +1,10 @@
-// Definitions of the time() double (fake_local_time.h). Included by exactly
-// one source file of each test executable that needs it.
+// The time() double (fake_local_time.h). It replaces the C library's time()
+// in the executable it is linked into, so the build adds it only to the
+// clock and calendar tests, not to the shared support library.
+#include "support/fake_local_time.h"
+
 #include <cstdlib>
 #include <ctime>
-
-#include "clock/fake_local_time.h"
 
 namespace fakeclock {
 namespace {

@@ -1,11 +1,11 @@
 // MeshBytes and MeshArchiveFolder (see mesh_bytes.h).
-#include "app/globals.h"
-#include "mesh_bytes.h"
+#include "support/mesh_bytes.h"
 
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 
+#include "app/globals.h"
 #include "archive/archive_cache.h"
 #include "support/archive_writer.h"
 #include "support/test_png.h"
