@@ -1,15 +1,15 @@
 // The application icon (see app_icon.h).
-#include "app_icon.h"
+#include "assets/generator/app_icon.h"
 
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
-#include "main_art.h"
+#include "assets/generator/main_art.h"
+#include "assets/generator/png_writer.h"
+#include "assets/generator/preview_picture.h"
+#include "assets/generator/soft_renderer.h"
 #include "platform/little_endian.h"
-#include "png_writer.h"
-#include "preview_picture.h"
-#include "soft_renderer.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "art_archive.h"
+#include "assets/generator/art_archive.h"
 
 // One picture per size the icon file holds (16 to 256 pixels, smallest
 // first), from the landscape of mainArchive.

@@ -1,7 +1,7 @@
 // ArtArchive (see art_archive.h).
-#include "art_archive.h"
+#include "assets/generator/art_archive.h"
 
-#include "png_writer.h"
+#include "assets/generator/png_writer.h"
 
 void ArtArchive::addImage(const std::string& name, const Image& image) {
   if (images.count(name)) return;

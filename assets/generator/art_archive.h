@@ -5,10 +5,10 @@
 #include <map>
 #include <string>
 
-#include "canvas.h"
-#include "image.h"
-#include "mesh_builder.h"
-#include "pak_writer.h"
+#include "assets/generator/canvas.h"
+#include "assets/generator/image.h"
+#include "assets/generator/mesh_builder.h"
+#include "assets/generator/pak_writer.h"
 
 class ArtArchive {
  public:

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <string>
 
-#include "overlay_art.h"
+#include "assets/generator/overlay_art.h"
 
 using namespace overlay;
 

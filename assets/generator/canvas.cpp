@@ -1,5 +1,5 @@
 // Canvas shapes and text (see canvas.h).
-#include "canvas.h"
+#include "assets/generator/canvas.h"
 
 Canvas::Canvas(double x0, double y0, double x1, double y1, int width, int height)
     : x0(x0), y0(y0), x1(x1), y1(y1), scaleX(width / (x1 - x0)), scaleY(height / (y1 - y0)), image(width, height) {}

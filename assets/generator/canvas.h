@@ -7,8 +7,8 @@
 #include <cmath>
 #include <string>
 
-#include "font.h"
-#include "image.h"
+#include "assets/generator/font.h"
+#include "assets/generator/image.h"
 
 struct TextStyle {
   Color colour;

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "overlay_art.h"
+#include "assets/generator/overlay_art.h"
 
 using namespace overlay;
 

@@ -1,6 +1,6 @@
 // Text layout with FreeType (see font.h). Hinting is off: the glyphs end up
 // in textures that are scaled anyway, and unhinted outlines keep their shape.
-#include "font.h"
+#include "assets/generator/font.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H

@@ -8,11 +8,11 @@
 #include <exception>
 #include <string>
 
-#include "app_icon.h"
-#include "main_art.h"
-#include "overlay_art.h"
-#include "pak_writer.h"
-#include "preview_picture.h"
+#include "assets/generator/app_icon.h"
+#include "assets/generator/main_art.h"
+#include "assets/generator/overlay_art.h"
+#include "assets/generator/pak_writer.h"
+#include "assets/generator/preview_picture.h"
 
 int main(int argc, char** argv) {
   if (argc != 2 && argc != 3) {

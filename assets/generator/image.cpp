@@ -1,5 +1,5 @@
 // Image painting, sampling and resizing (see image.h).
-#include "image.h"
+#include "assets/generator/image.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,10 +1,10 @@
 // Landscape: the ground's shape and where things stand (see landscape.h).
-#include "landscape.h"
+#include "assets/generator/landscape.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "random.h"
+#include "assets/generator/random.h"
 
 double smoothstep(double e0, double e1, double x) {
   double t = std::clamp((x - e0) / (e1 - e0), 0.0, 1.0);

@@ -9,9 +9,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "art_archive.h"
-#include "mesh_builder.h"
-#include "noise.h"
+#include "assets/generator/art_archive.h"
+#include "assets/generator/mesh_builder.h"
+#include "assets/generator/noise.h"
 
 struct Tree {
   Vec3 base;

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "landscape.h"
+#include "assets/generator/landscape.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 // quad 12 units across, blended so its soft rim reads over snow and forest,
 // and the bilingual greeting on a pane of dark glass, 144 x 56 units (it is
 // drawn at half size in the middle of the view).
-#include "main_art.h"
+#include "assets/generator/main_art.h"
 
 #include <cmath>
 
-#include "landscape.h"
+#include "assets/generator/landscape.h"
 
 // Signed distance to a hexagon about the origin, its sides r from it.
 static double hexagonDistance(double x, double y, double r) {

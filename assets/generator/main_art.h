@@ -1,7 +1,7 @@
 // "main.pak": the landscape, the snowflake and the greeting.
 #pragma once
 
-#include "art_archive.h"
+#include "assets/generator/art_archive.h"
 
 void buildMainArchive(ArtArchive& pak);
 

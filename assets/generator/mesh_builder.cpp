@@ -1,9 +1,9 @@
 // Mesh entry writing (see mesh_builder.h).
-#include "mesh_builder.h"
+#include "assets/generator/mesh_builder.h"
 
 #include <cmath>
 
-#include "pak_writer.h"
+#include "assets/generator/pak_writer.h"
 
 Vec3 normalized(Vec3 v) {
   double l = std::sqrt(dot(v, v));

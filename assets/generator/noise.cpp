@@ -1,5 +1,5 @@
 // Value noise on an integer lattice, smoothed with a quintic fade.
-#include "noise.h"
+#include "assets/generator/noise.h"
 
 #include <cmath>
 

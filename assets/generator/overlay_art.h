@@ -3,7 +3,7 @@
 // dark-blue glass, legible over bright snow and dark forest alike.
 #pragma once
 
-#include "art_archive.h"
+#include "assets/generator/art_archive.h"
 
 void buildClockArchive(ArtArchive& pak);
 void buildCalendarArchive(ArtArchive& pak);

@@ -1,5 +1,5 @@
 // Archive container writing (see pak_writer.h).
-#include "pak_writer.h"
+#include "assets/generator/pak_writer.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,5 +1,5 @@
 // PNG encoding through libpng into a memory buffer.
-#include "png_writer.h"
+#include "assets/generator/png_writer.h"
 
 #include <png.h>
 
@@ -27,8 +27,7 @@ std::vector<uint8_t> encodePng(const Image& image) {
                PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   png_set_compression_level(png, 6);
   png_write_info(png, info);
-  for (int y = 0; y < image.height; ++y)
-    png_write_row(png, rgba.data() + size_t(y) * image.width * 4);
+  for (int y = 0; y < image.height; ++y) png_write_row(png, rgba.data() + size_t(y) * image.width * 4);
   png_write_end(png, nullptr);
   png_destroy_write_struct(&png, &info);
   return out;

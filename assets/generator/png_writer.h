@@ -5,6 +5,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "image.h"
+#include "assets/generator/image.h"
 
 std::vector<uint8_t> encodePng(const Image& image);

@@ -1,12 +1,12 @@
 // Preview picture and coverage check (see preview_picture.h).
-#include "preview_picture.h"
+#include "assets/generator/preview_picture.h"
 
 #include <cmath>
 #include <stdexcept>
 
+#include "assets/generator/random.h"
+#include "assets/generator/soft_renderer.h"
 #include "platform/little_endian.h"
-#include "random.h"
-#include "soft_renderer.h"
 
 std::vector<uint8_t> encodeDib(const Image& image, bool iconForm) {
   if (!iconForm && image.width * 3 % 4 != 0) throw std::runtime_error("BMP rows would need padding");

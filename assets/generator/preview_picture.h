@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "art_archive.h"
+#include "assets/generator/art_archive.h"
 
 // "preview.ppk": a 24-bit BMP, 152 x 112, of the landscape under its fog
 // with a little falling snow.

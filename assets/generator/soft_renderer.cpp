@@ -1,5 +1,5 @@
 // Software rasterisation (see soft_renderer.h).
-#include "soft_renderer.h"
+#include "assets/generator/soft_renderer.h"
 
 #include <algorithm>
 #include <cmath>

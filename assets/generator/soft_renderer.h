@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "image.h"
-#include "mesh_builder.h"
+#include "assets/generator/image.h"
+#include "assets/generator/mesh_builder.h"
 
 class SoftRenderer {
  public:

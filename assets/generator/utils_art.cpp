@@ -3,7 +3,7 @@
 // 2 high from their origin, with a strong dark halo of their own.
 #include <string>
 
-#include "overlay_art.h"
+#include "assets/generator/overlay_art.h"
 
 using namespace overlay;
 

@@ -1,5 +1,5 @@
 // ArchiveReport (see archive_report.h).
-#include "archive_report.h"
+#include "assets/inspector/archive_report.h"
 
 #include <SDL/SDL.h>
 

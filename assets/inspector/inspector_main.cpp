@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "archive/archive.h"
-#include "archive_report.h"
+#include "assets/inspector/archive_report.h"
 #include "platform/platform.h"
 
 static void printReport(const ArchiveReport& report) {
