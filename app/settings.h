@@ -1,7 +1,7 @@
 // Settings: the user's choices, read from the binary settings file that the
 // settings program writes. The show only reads it. Every field is described
-// once, in the table of app/settings_field.h; its reader and writer are
-// app/settings_file.h.
+// once, in the table of app/settings_field.cpp (app/settings_field.h says how
+// to add one); its reader and writer are app/settings_file.h.
 #pragma once
 
 #include <cstdint>
