@@ -11,6 +11,11 @@
 // Sunday.
 enum CalendarLanguage { CalendarRussian = 0, CalendarEnglish = 1 };
 
+// How far the page's art reaches right of and above its anchor: the
+// background, 62 x 68 centred 16 left of and 12 below it.
+const double calendarReachRight = 15.0;
+const double calendarReachUp = 22.0;
+
 // One-shot track of the anchor: background and page holder.
 void buildCalendar(int32_t userValue);
 // Endless track of the page holder: a new page when the date changes.
