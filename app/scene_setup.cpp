@@ -25,8 +25,8 @@
 // the edges of its corner: the same share of the overlay area's height for
 // every item and every edge, so the layout keeps its balance at any aspect
 // ratio (the vertical field of view is fixed, the horizontal one follows
-// the width). The margin is twice the pixel shift's reach at the most, so a
-// shifted item never leaves the area.
+// the width). The margin is at least twice the pixel shift's reach, so a
+// shifted item keeps half of it and never leaves the area.
 enum OverlayAnchor { CalendarAnchor, FpsAnchor, ClockAnchor, OverlayAnchorCount };
 static SceneNode* anchorNodes[OverlayAnchorCount];
 static double anchorPlaces[OverlayAnchorCount][3];
