@@ -15,6 +15,7 @@
 #include "app/settings.h"
 #include "app/settings_field.h"
 #include "app/settings_file.h"
+#include "app/settings_help.h"
 #include "app/show_options.h"
 #include "archive/archive_cache.h"
 #include "platform/platform.h"
@@ -35,20 +36,22 @@ static int runConfigure(const CommandLine& line) {
 
 static void printShowHelp() {
   std::printf(
-      "Usage: orvel-kite [-root | -window-id ID | -window] [--SETTING=VALUE ...]\n"
-      "Without a place, the show takes the whole screen until Escape.\n"
-      "  -root             draw into the window named by XSCREENSAVER_WINDOW, else the root window\n"
-      "  -window-id ID     draw into window ID (decimal or 0x hexadecimal)\n"
-      "  -window           a resizable window on the desktop; closing it ends the show\n"
-      "  -fps              the same as --showFps=1\n"
-      "  --help            this text (after checking the options before it)\n"
-      "Settings for this run, over those of the settings file:\n");
-  for (int i = 0; i < settingsFieldCount; ++i) {
-    const SettingsField& field = settingsFields[i];
-    if (field.store == ReservedField) continue;
-    std::printf("  --%s=VALUE  %s: %s\n", field.name, plainLabel(field.label).c_str(),
-                settingsValueHelp(field).c_str());
-  }
+      "Usage: orvel-kite [-root | -window-id ID | -window] [OPTION...]\n"
+      "\n"
+      "Orvel Kite, a screensaver: a snowy valley turns under falling snow, with a\n"
+      "calendar page and a clock in the corners. Without -root, -window-id or -window\n"
+      "the show takes the whole screen until Escape.\n"
+      "\n"
+      "Where it draws:\n%s%s%s\n"
+      "Settings for this run, over those of the settings file (which config sets):\n%s\n"
+      "Options of this run only, not kept in the settings file:\n%s%s%s\n%s",
+      settingsHelpRow("-root", "XSCREENSAVER_WINDOW's window, else the root window").c_str(),
+      settingsHelpRow("-window-id ID", "the window ID (decimal or 0x hexadecimal)").c_str(),
+      settingsHelpRow("-window", "a resizable window of 1024 x 768 on the desktop").c_str(),
+      settingsHelpLines(StoredField, "--").c_str(), settingsHelpLines(RunTimeField, "--").c_str(),
+      settingsHelpRow("-fps", "the same as --showFps=1").c_str(),
+      settingsHelpRow("-h, --help", "this text (after checking the options before it)").c_str(),
+      settingsHelpNotes().c_str());
 }
 
 // The show: full screen, or where its options say (ShowOptions).

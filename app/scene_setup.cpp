@@ -10,6 +10,7 @@
 #include "anim/motion_curves.h"
 #include "app/display.h"
 #include "app/globals.h"
+#include "app/pixel_shift.h"
 #include "app/settings.h"
 #include "calendar/calendar.h"
 #include "calendar/delayed_item.h"
@@ -20,33 +21,39 @@
 #include "scene/scene_node.h"
 #include "snow/snowfall.h"
 
-// The anchors stand at the view's edges. The items' builders move their
-// anchor by an offset of their own, so a new window size moves each anchor
-// by the change of its edge place alone.
+// The anchors stand at the view's edges, each item's art a margin inside
+// the edges of its corner: the same share of the overlay area's height for
+// every item and every edge, so the layout keeps its balance at any aspect
+// ratio (the vertical field of view is fixed, the horizontal one follows
+// the width). The margin is at least twice the pixel shift's reach, so a
+// shifted item keeps half of it and never leaves the area.
 enum OverlayAnchor { CalendarAnchor, FpsAnchor, ClockAnchor, OverlayAnchorCount };
 static SceneNode* anchorNodes[OverlayAnchorCount];
 static double anchorPlaces[OverlayAnchorCount][3];
-static bool largeClockAnchor = true;
+static const double overlayMargin = 0.03;
+
+// Where each item stands: its eye depth, the corner, and how far its art
+// reaches from the anchor towards that corner's two edges.
+struct OverlayCorner {
+  double depth;
+  bool left, top;
+  double reachX, reachY;
+};
+static OverlayCorner corners[OverlayAnchorCount] = {
+    {240, false, true, calendarReachRight, calendarReachUp},
+    {100, true, true, fpsReachLeft, fpsReachUp},
+    {70, false, false, 0, 0},  // depth and reach from the clock's settings
+};
 
 static void edgePlace(int anchor, double place[3]) {
   const Display& d = *display;
-  if (anchor == CalendarAnchor) {
-    place[0] = d.overlayRightX(-211);
-    place[1] = d.overlayTopY(-183);
-    place[2] = -140;
-  } else if (anchor == FpsAnchor) {
-    place[0] = d.overlayLeftX(-100) + 5.0;
-    place[1] = -2.5 + d.overlayTopY(-100);
-    place[2] = 0;
-  } else if (largeClockAnchor) {
-    place[0] = d.overlayRightX(-70);
-    place[1] = d.overlayBottomY(-70);
-    place[2] = 30;
-  } else {
-    place[0] = d.overlayRightX(-170);
-    place[1] = d.overlayBottomY(-170);
-    place[2] = -70;
-  }
+  const OverlayCorner& c = corners[anchor];
+  const double z = -c.depth;
+  const double margin = overlayMargin * (d.overlayTopY(z) - d.overlayBottomY(z));
+  place[0] = c.left ? d.overlayLeftX(z) + c.reachX + margin : d.overlayRightX(z) - c.reachX - margin;
+  place[1] = c.top ? d.overlayTopY(z) - c.reachY - margin : d.overlayBottomY(z) + c.reachY + margin;
+  // The frame puts the eye 100 units in front of the overlay root's origin.
+  place[2] = 100 - c.depth;
 }
 
 // A new anchor under the overlay root, at its edge place.
@@ -104,7 +111,7 @@ void buildScene() {
   }
 
   overlayRoot->transform.setPosition(0, 0, 0);
-  startCurve(overlayRoot, endlessTrack, delayedItemCurve);
+  startCurve(overlayRoot, endlessTrack, delayedItemCurve, s.pixelShift ? 1 : 0);
   overlayRoot->addFrameCallback(depthOffCallback, 0);
 
   if (s.showFps) {
@@ -113,13 +120,20 @@ void buildScene() {
     startCurve(fps, endlessTrack, fpsCurve);
   }
   if (s.showClock) {
-    largeClockAnchor = s.largeClock;
+    // The far clock is drawn at 70/170 of the near one's size.
+    OverlayCorner& c = corners[ClockAnchor];
+    c.depth = s.largeClock ? 70 : 170;
+    clockReach(s.analogClock, s.clock24h ? TwentyFourHourClock : TwelveHourClock, c.reachX, c.reachY);
     SceneNode* clock = addAnchor(ClockAnchor);
     if (s.analogClock)
       startCurve(clock, oneShotTrack, buildAnalogClock);
     else
       startCurve(clock, oneShotTrack, buildDigitalClock, s.clock24h ? TwentyFourHourClock : TwelveHourClock);
   }
+  // Every item glides with the pixel shift, beside its own tracks.
+  if (s.pixelShift)
+    for (int i = 0; i < OverlayAnchorCount; ++i)
+      if (anchorNodes[i]) startPixelShift(anchorNodes[i], corners[i].depth);
 }
 
 void shutDownShow() {

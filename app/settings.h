@@ -44,8 +44,10 @@ class Settings {
   bool quitOnMouseMove;
   uint32_t reservedWord;
   uint32_t resolutionIndex;
-  // Not in the file: the show's frame cap for this run (0: none).
+  // Not in the file, options of the show for one run: its frame cap (0:
+  // none) and whether the overlays glide now and then against burn-in.
   uint32_t maxFps;
+  bool pixelShift;
 
  private:
   // Indices past the table read as the desktop mode.

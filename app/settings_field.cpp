@@ -40,6 +40,9 @@ const SettingsField settingsFields[] = {
     {"maxFps", FieldWord, RunTimeField, 0, nullptr, &Settings::maxFps, nullptr, FramePacer::defaultRate,
      FramePacer::maxRate, nullptr, 0, NoControl, "Frames a second at most (0: no cap)", {}, false, nullptr,
      nullptr},
+    {"pixelShift", FieldFlag, RunTimeField, 0, &Settings::pixelShift, nullptr, nullptr, 1, 1,
+     nullptr, 0, NoControl, "Shift the overlays against burn-in", {}, false, nullptr,
+     nullptr},
 };
 // clang-format on
 const int settingsFieldCount = sizeof(settingsFields) / sizeof(settingsFields[0]);
@@ -103,7 +106,9 @@ bool takeValue(Settings& record, const SettingsField& field, const std::string& 
                   : field.kind == FieldResolution ? parseRow(value, record.*field.word)
                   : field.kind == FieldWord       ? parseNumber(value, field.maxValue, record.*field.word)
                                                   : false;
-  if (!ok) error = "bad value \"" + value + "\" for " + field.name + ": expected " + settingsValueHelp(field);
+  if (!ok)
+    error =
+        "bad value \"" + value + "\" for " + settingsFieldOptionName(field) + ": expected " + settingsValueHelp(field);
   return ok;
 }
 
@@ -126,10 +131,15 @@ static std::string undashed(const std::string& name) {
 }
 
 const SettingsField* findSettingsField(const std::string& name) {
-  const std::string wanted = name == "resolution" ? "resolutionIndex" : undashed(name);
+  const std::string wanted = undashed(name);
   for (int i = 0; i < settingsFieldCount; ++i)
-    if (wanted == settingsFields[i].name) return &settingsFields[i];
+    if (wanted == settingsFields[i].name || wanted == settingsFieldOptionName(settingsFields[i]))
+      return &settingsFields[i];
   return nullptr;
+}
+
+std::string settingsFieldOptionName(const SettingsField& field) {
+  return field.kind == FieldResolution ? "resolution" : field.name;
 }
 
 void resetSettingsField(Settings& record, const SettingsField& field) {
@@ -189,15 +199,24 @@ SettingsOptionResult applySettingsOption(Settings& record, const std::string& ar
 std::string settingsValueHelp(const SettingsField& field) {
   switch (field.kind) {
     case FieldFlag:
-      return "0, 1, true, false, on or off";
+      return "0, 1, true, false, on, off, yes or no";
     case FieldResolution:
-      return "a row 0 to 9, \"desktop\" or a size such as 1024x768";
+      return "desktop, " + resolutionSizes() + " (or the row 0 to 9 of that list)";
     case FieldWord:
       return "a number from 0 to " + std::to_string(field.maxValue);
     case FieldText:
     default:
       return "a text";
   }
+}
+
+std::string resolutionSizes() {
+  std::string out;
+  for (uint32_t row = 1; row < resolutionRowCount; ++row) {
+    out += row == 1 ? "" : row + 1 == resolutionRowCount ? " or " : ", ";
+    out += std::to_string(displayModeTable[row][0]) + "x" + std::to_string(displayModeTable[row][1]);
+  }
+  return out;
 }
 
 std::string plainLabel(const char* label) {

@@ -76,6 +76,10 @@ std::vector<const SettingsField*> settingsFieldsInDialogOrder();
 // The field of that name (or of the alias "resolution"); null when none.
 const SettingsField* findSettingsField(const std::string& name);
 
+// The name options and messages give a field: "resolution" for the
+// resolution row, which the file's tools call resolutionIndex.
+std::string settingsFieldOptionName(const SettingsField& field);
+
 void resetSettingsField(Settings& record, const SettingsField& field);
 
 // The field's value as --show prints it: true/false, a number, or a text
@@ -93,8 +97,11 @@ bool setSettingsField(Settings& record, const std::string& name, const std::stri
 enum SettingsOptionResult { NotASettingsOption, SettingsOptionTaken, SettingsOptionRefused };
 SettingsOptionResult applySettingsOption(Settings& record, const std::string& argument, std::string& error);
 
-// What a field's value may be, in words ("0 or 1 (also true/false, ...)").
+// What a field's value may be, in words ("0, 1, true, false, ...").
 std::string settingsValueHelp(const SettingsField& field);
+
+// The sizes of the resolution rows: "640x480, 800x600, ... or 1600x1200".
+std::string resolutionSizes();
 
 // A label without its mnemonic mark.
 std::string plainLabel(const char* label);

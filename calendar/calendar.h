@@ -16,6 +16,11 @@ enum CalendarLanguage { CalendarRussian = 0, CalendarEnglish = 1 };
 // 1 June to 1 July, the clock would otherwise leave the June page up for a day.
 extern int32_t lastPageDate;
 
+// How far the page's art reaches right of and above its anchor: the
+// background, 62 x 68 centred 16 left of and 12 below it.
+const double calendarReachRight = 15.0;
+const double calendarReachUp = 22.0;
+
 // One-shot track of the anchor: background and page holder.
 void buildCalendar(int32_t userValue);
 // Endless track of the page holder: a new page when the date changes.

@@ -2,6 +2,7 @@
 #include "calendar/delayed_item.h"
 
 #include "anim/anim_track.h"
+#include "app/pixel_shift.h"
 #include "scene/scene_node.h"
 
 void delayedItemCurve(int32_t) {
@@ -11,5 +12,7 @@ void delayedItemCurve(int32_t) {
   SceneNode* item = new SceneNode;
   item->loadMeshes("main.pak", "nn");
   item->transform.setScale(0.5, 0.5, 0.5);
+  // At the root's origin: 100 units in front of the eye.
+  if (currentTrack->axis == 1) startPixelShift(item, 100.0);
   currentNode->addChild(item);
 }

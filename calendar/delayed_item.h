@@ -5,5 +5,6 @@
 
 #include <cstdint>
 
-// Endless track of overlayRoot; finishes itself when it adds the item.
+// Endless track of overlayRoot; finishes itself when it adds the item. With
+// an `axis` of 1 the item glides with the pixel shift as the others do.
 void delayedItemCurve(int32_t userValue);

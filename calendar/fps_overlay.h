@@ -23,5 +23,10 @@ extern int32_t fpsFrameCount;
 // Returns their number.
 int32_t fpsDigitPlaces(int32_t frames, FpsDigit digits[maxFpsDigits]);
 
+// How far the label reaches left of and above the anchor (the digits stand
+// right of it, no higher).
+const double fpsReachLeft = 4.9;
+const double fpsReachUp = 2.3;
+
 // Endless track of the fps anchor.
 void fpsCurve(int32_t userValue);

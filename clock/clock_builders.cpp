@@ -20,7 +20,6 @@ static SceneNode* addPart(SceneNode* anchor, const char* entry) {
 
 void buildAnalogClock(int32_t) {
   SceneNode* anchor = currentNode;
-  anchor->transform.translateBy(-9.3, 9.0, 0);
   addPart(anchor, "ciferblat");
 
   // Second, minute, hour: the hour hand is drawn last, over the others.
@@ -35,10 +34,7 @@ void buildAnalogClock(int32_t) {
 void buildDigitalClock(int32_t) {
   SceneNode* anchor = currentNode;
   const bool twelveHour = currentTrack->axis == TwelveHourClock;
-  anchor->transform.translateBy(-10, 1, 0);
-
   // The wider 12-hour plate leaves room for the am/pm sign on the right.
-  if (twelveHour) anchor->transform.translateBy(-5.186, 0, 0);
   addPart(anchor, twelveHour ? "podlozka_am" : "podlozka");
 
   struct Slot {
@@ -63,4 +59,11 @@ void buildDigitalClock(int32_t) {
     slot->transform.setPosition(slots[i].x, 0, 0);
     startCurve(slot, endlessTrack, digitSlotCurve, kind);
   }
+}
+
+void clockReach(bool analog, int32_t form, double& right, double& down) {
+  // clock.pak: the dial's radius is 8; the plates run from y = -0.8 and end
+  // at x = 8.5, or 13.5 with the am/pm sign.
+  right = analog ? 8.0 : form == TwelveHourClock ? 13.5 : 8.5;
+  down = analog ? 8.0 : 0.8;
 }

@@ -6,6 +6,7 @@
 
 #include "app/settings_field.h"
 #include "app/settings_file.h"
+#include "app/settings_help.h"
 #include "config/safe_file_writer.h"
 #include "config/settings_lock.h"
 
@@ -16,33 +17,40 @@ int configReport(std::ostream& err, int status, const std::string& text) {
 
 namespace {
 
-void printConfigUsage(std::ostream& out) {
-  out << "Usage: config                       open the settings dialog\n"
-         "       config /c[:HWND]             the same (HWND: the window that owns it)\n"
-         "       config --show                print every setting as name=value\n"
-         "       config --set NAME=VALUE...   change one or more settings\n"
-         "       config --reset               go back to the defaults\n"
-         "       config --help                this text\n"
-         "--reset and --set may be combined (the defaults, then the changes), and\n"
-         "--show after either prints the result. --file PATH works on another file\n"
-         "than the one the show reads.\n"
-         "\n"
-         "Settings:\n";
-  std::string reserved;
-  for (int i = 0; i < settingsFieldCount; ++i) {
-    const SettingsField& f = settingsFields[i];
-    if (f.store == ReservedField) reserved += std::string(reserved.empty() ? "" : ", ") + f.name;
-    if (f.store != StoredField) continue;
-    out << "  " << f.name << (f.kind == FieldResolution ? " (or resolution)" : "") << ": " << settingsValueHelp(f)
-        << '\n';
-    if (f.kind == FieldResolution)
-      for (uint32_t row = 0; row < resolutionRowCount; ++row)
-        out << "      " << row << "  " << resolutionLabel(row) << '\n';
+void printConfigUsage(std::ostream& out, const std::string& name, const char* dialogForm, const std::string& path) {
+  const struct {
+    const char* arguments;
+    const char* what;
+  } forms[] = {
+      {"", "open the settings dialog"},
+      {dialogForm, "the same, owned by window HWND"},
+      {"--show", "print every setting as name=value"},
+      {"--set NAME=VALUE...", "change one or more settings"},
+      {"--reset", "go back to the defaults"},
+      {"-h, --help", "this text"},
+  };
+  for (size_t i = 0; i < sizeof forms / sizeof forms[0]; ++i) {
+    if (i == 1 && !*dialogForm) continue;  // no owner window on this platform
+    std::string line = (i == 0 ? "Usage: " : "       ") + name + " " + forms[i].arguments;
+    // The descriptions in one column, whatever the name's length.
+    line.append(line.size() < 29 + name.size() ? 29 + name.size() - line.size() : 1, ' ');
+    out << line << forms[i].what << '\n';
   }
-  out << reserved
-      << " are kept as the file holds them.\n"
-         "A file that is not a sound settings file is never changed by --set; --reset\n"
-         "replaces it.\n";
+  out << "\n"
+      << "The settings of Orvel Kite, in the file the show reads:\n"
+      << "  " << path << "\n"
+      << "--file PATH works on another file. --reset and --set may be combined (the\n"
+         "defaults, then the changes), and --show after either prints the result. A\n"
+         "file that is not a sound settings file is never changed by --set; --reset\n"
+         "replaces it.\n"
+         "\n"
+         "Settings (NAME=VALUE):\n"
+      << settingsHelpLines(StoredField, "");
+  std::string reserved;
+  for (int i = 0; i < settingsFieldCount; ++i)
+    if (settingsFields[i].store == ReservedField)
+      reserved += std::string(reserved.empty() ? "" : ", ") + settingsFields[i].name;
+  out << "  (" << reserved << ": kept as the file holds them)\n\n" << settingsHelpNotes();
 }
 
 // Takes the lock of the file a write to path replaces (a link's target).
@@ -59,7 +67,7 @@ bool saveSettings(const std::string& path, const Settings& record, std::string& 
 }
 
 int runConfigCommand(const std::vector<std::string>& args, const std::string& defaultPath, std::ostream& out,
-                     std::ostream& err) {
+                     std::ostream& err, const std::string& programName, const char* dialogForm) {
   bool show = false, reset = false, help = false;
   std::string path = defaultPath;
   std::vector<std::string> assignments;
@@ -87,7 +95,7 @@ int runConfigCommand(const std::vector<std::string>& args, const std::string& de
     }
   }
   if (help) {
-    printConfigUsage(out);
+    printConfigUsage(out, programName, dialogForm, path);
     return 0;
   }
   if (!show && !reset && assignments.empty())

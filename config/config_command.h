@@ -9,9 +9,11 @@
 // Runs the command line args (without the program name) against the
 // settings file at path (--file overrides it). Returns the exit status: 0
 // done, 1 the file could not be read or written, 2 a usage error, an unknown
-// name or a bad value. On any error the file is left as it was.
+// name or a bad value. On any error the file is left as it was. --help names
+// the program programName and shows the dialog's command-line form of this
+// platform (dialogForm, as the dialog's unit gives it).
 int runConfigCommand(const std::vector<std::string>& args, const std::string& path, std::ostream& out,
-                     std::ostream& err);
+                     std::ostream& err, const std::string& programName = "config", const char* dialogForm = "");
 
 // Everything the settings program says on standard error goes through here:
 // "config: text" as one line on err. Returns status, for `return

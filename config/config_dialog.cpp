@@ -113,6 +113,10 @@ GtkWidget* buildChoices(std::vector<FieldWidgets>& widgets, const DialogControls
 }  // namespace
 
 // X11 screensaver managers name no owner window; ownerWindow is not used.
+// The screensaver's /c reaches the dialog here too, but there is no window
+// handle on X11 for it to name.
+const char configDialogForm[] = "";
+
 int runConfigDialog(int& argc, char**& argv, const std::string& path, long long) {
   if (!gtk_init_check(&argc, &argv))
     return configReport(std::cerr, 1, "cannot open the display; config --help shows the command-line use");

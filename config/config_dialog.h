@@ -10,3 +10,8 @@
 // dialog already open is brought to the front instead of a second one.
 // Returns the exit status: 0, or 1 when there is no display.
 int runConfigDialog(int& argc, char**& argv, const std::string& path, long long ownerWindow);
+
+// How the screensaver's configure mode starts the dialog on this platform,
+// for --help: after the program's name, the arguments and what they mean
+// (empty where the dialog has no owner window to name).
+extern const char configDialogForm[];

@@ -17,5 +17,9 @@ int main(int argc, char** argv) {
   CommandLine line = parseCommandLine(joined);
   if (args.empty() || (line.mode == RunConfigure && args.size() <= 2))
     return runConfigDialog(argc, argv, settingsFilePath(), line.hasHandle ? line.handle : 0);
-  return runConfigCommand(args, settingsFilePath(), std::cout, std::cerr);
+  // Its name as it was started: config, config.exe or a link such as
+  // orvel-kite-config.
+  std::string name = argv[0] ? argv[0] : "config";
+  name = name.substr(name.find_last_of("/\\") + 1);
+  return runConfigCommand(args, settingsFilePath(), std::cout, std::cerr, name, configDialogForm);
 }

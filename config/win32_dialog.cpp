@@ -260,6 +260,8 @@ HFONT messageFont() {
 
 }  // namespace
 
+const char configDialogForm[] = "/c[:HWND]";
+
 int runConfigDialog(int&, char**&, const std::string& path, long long ownerWindow) {
   if (raiseOpenDialog()) return 0;
   Dialog d;

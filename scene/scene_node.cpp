@@ -82,9 +82,9 @@ void SceneNode::render() {
 }
 
 void startTrack(SceneNode* node, const AnimTrack& track) {
-  node->cues.addCue();
+  const int32_t cue = node->cues.addCue();
   node->cues.addCueTrack(track);
-  node->cues.fireCue(0);
+  node->cues.fireCue(cue);
 }
 
 void startCurve(SceneNode* node, double duration, MotionCurve curve, int32_t axis, double p1, double p2, double p3) {

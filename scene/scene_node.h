@@ -67,7 +67,8 @@ void deleteSceneTree(SceneNode* root);
 const double endlessTrack = 0.0;   // runs until its node goes
 const double oneShotTrack = -1.0;  // finished by its first step: its callback runs once
 
-// addCue, addCueTrack, fireCue(0): how the builders start a node's one track.
+// addCue, addCueTrack, fireCue of that cue: how the builders start a node's
+// track (cue 0 for its first; an overlay item's pixel shift comes second).
 void startTrack(SceneNode* node, const AnimTrack& track);
 // The same for a new track (id 1, enabled) of curve with these values.
 void startCurve(SceneNode* node, double duration, MotionCurve curve, int32_t axis = 0, double p1 = 0, double p2 = 0,

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "config/config_command.h"
+#include "app/settings_field.h"
 #include "app/settings_file.h"
 #include "config_test_files.h"
 
@@ -205,6 +206,48 @@ TEST(ConfigCommand, ShowPrintsEveryFieldInTheRecordsOrder) {
   EXPECT_NE(r.out.find("showClock=true\n"), std::string::npos);
   EXPECT_FALSE(fileExists(empty.path()));
   EXPECT_EQ(run(empty.path(), {"--help"}).status, 0);
+}
+
+// --help as a new user reads it: the program's own name, the dialog's form
+// of this platform only where it has one, every setting once with its
+// values and default in aligned columns, and the sizes the resolution takes.
+TEST(ConfigCommand, HelpListsEverySettingInAlignedColumns) {
+  ConfigTestFolder dir;
+  for (const char* form : {"", "/c[:HWND]"}) {
+    std::ostringstream out, err;
+    ASSERT_EQ(0, runConfigCommand({"--help"}, dir.path(), out, err, "orvel-kite-config", form));
+    const std::string help = out.str();
+    EXPECT_EQ(0u, help.find("Usage: orvel-kite-config "));
+    EXPECT_EQ(*form != 0, help.find("/c[:HWND]") != std::string::npos);
+    EXPECT_NE(std::string::npos, help.find(dir.path()));
+    EXPECT_NE(std::string::npos, help.find("1280x1024"));
+    std::istringstream lines(help);
+    size_t defaultColumn = 0, settings = 0;
+    for (std::string line; std::getline(lines, line);) {
+      EXPECT_LE(line.size(), 79u) << line;
+      const size_t at = line.find("  default ");
+      if (at == std::string::npos) continue;
+      ++settings;
+      if (defaultColumn == 0) defaultColumn = at;
+      EXPECT_EQ(defaultColumn, at) << line;
+    }
+    int stored = 0;
+    for (int i = 0; i < settingsFieldCount; ++i) {
+      const SettingsField& f = settingsFields[i];
+      if (f.store != StoredField) continue;
+      ++stored;
+      EXPECT_NE(std::string::npos, help.find("  " + settingsFieldOptionName(f) + "=")) << f.name;
+    }
+    EXPECT_EQ(static_cast<size_t>(stored), settings);
+    EXPECT_NE(std::string::npos, help.find("analogClock=0|1"));
+    EXPECT_NE(std::string::npos, help.find("Clock face: 1 analog, 0 digital"));
+  }
+  // A size that is not in the list is refused with the list.
+  const CommandResult r = run(dir.path(), {"--set", "resolution=1920x1080"});
+  EXPECT_EQ(2, r.status);
+  EXPECT_NE(std::string::npos, r.err.find("1920x1080")) << r.err;
+  EXPECT_NE(std::string::npos, r.err.find("640x480, 800x600")) << r.err;
+  EXPECT_NE(std::string::npos, r.err.find("or 1600x1200")) << r.err;
 }
 
 TEST(ConfigCommand, FileOptionNamesAnotherFile) {

@@ -96,8 +96,8 @@ alike_brightness() {
 # Regions of a 1024 x 768 picture: where the overlay items stand, and a
 # control region with landscape and snow only.
 REGION_CALENDAR="240x270+780+0"
-REGION_WEEKDAYS="210x16+795+52"
+REGION_WEEKDAYS="210x16+776+68"
 REGION_CLOCK="330x240+694+528"
-REGION_FPS="40x20+4+4"
+REGION_FPS="40x20+25+25"
 REGION_CENTRE="520x180+252+290"
 REGION_CONTROL="300x200+150+450"

@@ -36,8 +36,8 @@ region_changed "default: the calendar shows in the top right" \
 region_changed "default: the clock shows in the bottom right" \
   "$S/show_default.png" "$S/show_off.png" "$REGION_CLOCK" "$REGION_CONTROL"
 alike_brightness "default: no frame-rate readout" "$S/show_default.png" "$S/show_off.png" "$REGION_FPS"
-check "default: today (14, Saturday) is highlighted in the last column" orange "$S/show_default.png" 993 122
-check "default: nothing is highlighted where Monday-first weeks put 14" not orange "$S/show_default.png" 962 153
+check "default: today (14, Saturday) is highlighted in the last column" orange "$S/show_default.png" 974 139
+check "default: nothing is highlighted where Monday-first weeks put 14" not orange "$S/show_default.png" 943 170
 
 region_changed "analog: the clock differs from the digital one" \
   "$S/show_analog.png" "$S/show_default.png" "$REGION_CLOCK" "$REGION_CONTROL"
@@ -49,7 +49,7 @@ region_changed "small clock: the clock differs from the large one" \
   "$S/show_small.png" "$S/show_default.png" "$REGION_CLOCK" "$REGION_CONTROL"
 region_changed "Russian: the weekday row differs from the other variant" \
   "$S/show_russian.png" "$S/show_default.png" "$REGION_WEEKDAYS" "$REGION_CONTROL"
-check "Russian: 14 February (Saturday) is highlighted in the sixth column" orange "$S/show_russian.png" 962 153
+check "Russian: 14 February (Saturday) is highlighted in the sixth column" orange "$S/show_russian.png" 943 170
 darker "fps: the readout shows in the top left" "$S/show_fps.png" "$S/show_default.png" "$REGION_FPS"
 alike_brightness "all off: no readout in the top left" "$S/show_off.png" "$S/show_analog.png" "$REGION_FPS"
 echo "screenshots: $S/show_*.png"

@@ -7,7 +7,7 @@
 
 set(ORVEL_WINDOWS_TEST_MODULES app archive scene anim snow dyntex clock calendar)
 set(ORVEL_WINDOWS_TESTS
-  app/command_line_test.cpp app/display_test.cpp app/frame_pacer_test.cpp app/preview_test.cpp
+  app/command_line_test.cpp app/display_test.cpp app/frame_pacer_test.cpp app/pixel_shift_test.cpp app/preview_test.cpp
   app/scene_setup_test.cpp app/settings_test.cpp
   archive/archive_cache_test.cpp archive/archive_parser_test.cpp archive/archive_test.cpp
   archive/archive_texture_test.cpp archive/image_decoder_test.cpp
