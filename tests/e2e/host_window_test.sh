@@ -101,9 +101,16 @@ overlays_in_corners host 100 100 400x300 640x480
 run_sized window_off window --showCalendar=0 --showClock=0
 run_sized window_on window
 overlays_in_corners window "$WINDOW_X" "$WINDOW_Y" 1024x768 1200x900
+convert "$S/window_on-1024x768.png" -crop "1024x768+$WINDOW_X+$WINDOW_Y" +repage "$WORK/window.png"
 run_sized full_off fullscreen --showCalendar=0 --showClock=0
 run_sized full_on fullscreen
 overlays_in_corners full "$WINDOW_X" "$WINDOW_Y" 1024x768
+# Its picture is the desktop window's of the same size: neither scaled nor
+# shifted, the calendar and the clock whole.
+convert "$S/full_on-1024x768.png" -crop "1024x768+$WINDOW_X+$WINDOW_Y" +repage "$WORK/full.png"
+pct=$(changed_pct "$WORK/full.png" "$WORK/window.png" 1024x768+0+0)
+echo "  full 1024x768: $pct% of the picture differs from the desktop window's"
+check "full 1024x768: the picture is the desktop window's of that size" [ "$pct" -le 5 ]
 
 # The window's end ends the show with status 0.
 PARENT_X=100 PARENT_Y=100
