@@ -4,10 +4,12 @@
 #include <GL/gl.h>
 #include <SDL/SDL.h>
 
+#include <cctype>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "platform/platform.h"
 #include "scene/projection.h"
@@ -33,8 +35,97 @@ static void exitAtOnce(int) { std::_Exit(0); }
   exit(1);
 }
 
+// The SDL 1.2 compatibility layer over SDL 2 numbers itself 1.2.50 and up;
+// SDL 1.2 itself ended at 1.2.15.
+static bool overSdl2() {
+  const SDL_version* v = SDL_Linked_Version();
+  return v->major == 1 && v->minor == 2 && v->patch >= 50;
+}
+
+// Settings of the layer over SDL 2, which SDL 1.2 ignores. The layer draws
+// GL into a texture of the mode's size that it scales to the window it
+// believes it made: without a window manager a full-screen window of a mode
+// the screen lacks keeps the mode's size and shows a shifted part of that,
+// and a host's window that grows shows only its old size. Drawn directly,
+// the show fills its window as under SDL 1.2. Neither starts a message bus.
+static void prepareVideoLayer() {
+  if (!std::getenv("SDL12COMPAT_OPENGL_SCALING")) platform::putEnvironment("SDL12COMPAT_OPENGL_SCALING=0");
+  platform::useOnlyRunningSessionBus();
+}
+
+// Whether SDL's driver of this name shows the picture on a screen.
+static bool displayDriver(const char* name) {
+  for (const char* const* d = platform::displayVideoDrivers; *d; ++d) {
+    size_t i = 0;
+    while (name[i] &&
+           std::tolower(static_cast<unsigned char>(name[i])) == std::tolower(static_cast<unsigned char>((*d)[i])))
+      ++i;
+    if (!name[i] && !(*d)[i]) return true;
+  }
+  return false;
+}
+
+[[noreturn]] static void refuseDriver(const char* name) {
+  SDL_SetError("SDL's video driver \"%s\" shows nothing on a screen", name);
+  exitVideoFailed("Video initialization failed");
+}
+
+static char driverAssignment[64];
+
+// Where no screen answers, SDL falls back to drivers that show nothing (a
+// text terminal, which also writes escape codes to it, or an off-screen
+// one, which runs on unseen): only the display drivers are tried, in their
+// order, or the one the user names. The first refusal says most.
+static void startDisplayDriver() {
+  const char* named = std::getenv("SDL_VIDEODRIVER");
+  if (named && *named) {
+    if (!displayDriver(named)) refuseDriver(named);
+    if (SDL_Init(SDL_INIT_VIDEO) < 0) exitVideoFailed("Video initialization failed");
+  } else {
+    std::string firstRefusal;
+    const char* const* d = platform::displayVideoDrivers;
+    for (; *d; ++d) {
+      snprintf(driverAssignment, sizeof driverAssignment, "SDL_VIDEODRIVER=%s", *d);
+      platform::putEnvironment(driverAssignment);
+      // The layer over SDL 2 can report success for a second try that did
+      // not start video.
+      if (SDL_Init(SDL_INIT_VIDEO) == 0 && SDL_WasInit(SDL_INIT_VIDEO)) break;
+      if (firstRefusal.empty()) firstRefusal = std::string(*d) + ": " + SDL_GetError();
+      SDL_Quit();
+    }
+    if (!*d) {
+      SDL_SetError("%s", firstRefusal.empty() ? "no display driver" : firstRefusal.c_str());
+      exitVideoFailed("Video initialization failed");
+    }
+  }
+  char name[32] = "";
+  SDL_VideoDriverName(name, sizeof name);
+  if (!displayDriver(name)) refuseDriver(name);
+}
+
+// Hidden by a cursor of no pixels rather than by SDL_ShowCursor: the layer
+// over SDL 2 takes a hidden cursor in a grabbed full-screen window for
+// relative mouse mode, which hears only devices that move relatively, so
+// an absolute pointer (a tablet, a remote desktop's or a virtual machine's)
+// would never end the show.
+static void hideCursor() {
+  static Uint8 noPixels[8] = {};
+  static SDL_Cursor* blank = SDL_CreateCursor(noPixels, noPixels, 8, 8, 0, 0);
+  if (blank) SDL_SetCursor(blank);
+}
+
+// SDL 1.2 draws into a host's window through a child window of its own,
+// which takes a new size only when the mode is set again. The layer over
+// SDL 2 draws into the host's window itself, which has its new size
+// already, and setting the mode again would replace the GL context and
+// leave the window black for good.
+static bool setModeOnResize(DisplayTarget target) {
+  return target == TargetDesktopWindow || (target == TargetHostWindow && !overSdl2());
+}
+
 void Display::startVideo() {
-  if (SDL_Init(SDL_INIT_VIDEO) < 0) exitVideoFailed("Video initialization failed");
+  prepareVideoLayer();
+  startDisplayDriver();
   // SDL turns SIGINT and SIGTERM into a quit event, which the full-screen
   // show ignores like any close request; a terminate signal must still end
   // the process.
@@ -59,7 +150,7 @@ void Display::open(int w, int h, int d) {
   Uint32 flags = SDL_OPENGL | SDL_FULLSCREEN | SDL_HWSURFACE | SDL_ASYNCBLIT;
   if (info->blit_hw) flags |= SDL_HWACCEL;
   setMode(flags);
-  SDL_ShowCursor(0);
+  hideCursor();
 }
 
 // Names written into the environment must outlive the process.
@@ -94,7 +185,7 @@ void Display::openDesktopWindow(int w, int h) {
   depth = SDL_GetVideoInfo()->vfmt->BitsPerPixel;
   SDL_WM_SetCaption("Orvel Kite", "Orvel Kite");
   setMode(SDL_OPENGL | SDL_RESIZABLE);
-  SDL_ShowCursor(0);
+  hideCursor();
 }
 
 void Display::setMode(unsigned int flags) {
@@ -149,9 +240,8 @@ bool Display::resize(int w, int h) {
   width = w;
   height = h;
   // SDL keeps its GL window inside the desktop window and resizes it only
-  // when asked, and its surface keeps a host window's old size until told;
-  // on X11 the GL context and its textures stay.
-  if (target != TargetFullScreen) SDL_SetVideoMode(width, height, 32, videoFlags);
+  // when asked; on X11 the GL context and its textures stay.
+  if (setModeOnResize(target)) SDL_SetVideoMode(width, height, 32, videoFlags);
   fitView();
   return true;
 }

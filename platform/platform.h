@@ -42,6 +42,15 @@ bool startProgram(const std::string& path, const std::string& workingFolder, boo
 // process (both putenv and _putenv keep the pointer or a copy of it).
 void putEnvironment(const char* assignment);
 
+// SDL video drivers that show the picture on a screen, in the order they are
+// tried, ending with a null entry. Any other driver SDL may fall back to (a
+// text terminal, an off-screen or dummy one) is no display for the show.
+extern const char* const displayVideoDrivers[];
+
+// Keeps the libraries under SDL from starting a session message bus of
+// their own when the user has none: such a bus would outlive the show.
+void useOnlyRunningSessionBus();
+
 // Refresh rate of the screen the show runs on, in whole frames a second,
 // or 0 when the system does not tell it.
 int displayRefreshRate();

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "platform/platform.h"
@@ -102,6 +103,26 @@ bool startProgram(const std::string& path, const std::string& workingFolder, boo
 }
 
 void putEnvironment(const char* assignment) { putenv(const_cast<char*>(assignment)); }
+
+// X11 first, as every screensaver host is an X client; Wayland and the
+// console's KMS only through the compatibility layer over SDL 2.
+const char* const displayVideoDrivers[] = {"x11", "wayland", "KMSDRM", nullptr};
+
+// Without a bus address the message-bus library launches a bus of its own
+// (the layer over SDL 2 asks for one to inhibit blanking and for input
+// methods), and it stays when the show ends. The user's bus, when there is
+// one, lies where the library would look for it; when there is none, the
+// same address simply fails to connect.
+void useOnlyRunningSessionBus() {
+  const char* address = getenv("DBUS_SESSION_BUS_ADDRESS");
+  if (address && *address) return;
+  const char* runtime = getenv("XDG_RUNTIME_DIR");
+  static std::string assignment;
+  assignment = "DBUS_SESSION_BUS_ADDRESS=unix:path=";
+  assignment += runtime && *runtime == '/' ? runtime : "/run/user/" + std::to_string(getuid());
+  assignment += "/bus";
+  putEnvironment(assignment.c_str());
+}
 
 // The X11 show fills the screen SDL gives it; nothing more to cover here.
 void coverOtherMonitors() {}

@@ -121,6 +121,12 @@ bool startProgram(const std::string& path, const std::string& workingFolder, boo
 
 void putEnvironment(const char* assignment) { _putenv(assignment); }
 
+// The graphics device interface driver carries OpenGL through WGL.
+const char* const displayVideoDrivers[] = {"windib", "directx", nullptr};
+
+// Windows has no session message bus.
+void useOnlyRunningSessionBus() {}
+
 int displayRefreshRate() {
   DEVMODEA mode = {};
   mode.dmSize = sizeof mode;

@@ -1,7 +1,9 @@
 // What Display::open decides, against the SDL and GL recorders: the mode it
 // asks for, the GL attributes in their order, the fallback without
-// multisampling, and the cursor.
+// multisampling, the cursor, and which video drivers count as a display.
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 #include "app/display.h"
 #include "support/gl_recorder.h"
@@ -73,12 +75,12 @@ TEST(DisplayOpen, ModeAttributesFallbackAndCursor) {
     } else {
       want.push_back("glEnable(GL_MULTISAMPLE)");
     }
-    want.push_back("SDL_ShowCursor(0)");
+    want.push_back("SDL_SetCursor(no pixels)");
     EXPECT_EQ(sdlCalls(), want) << glrec::dump();
     // The cursor goes last, after the projection.
-    EXPECT_EQ(glrec::calls().back(), "SDL_ShowCursor(0)");
-    EXPECT_GT(glrec::indexOf("SDL_ShowCursor(0)"), glrec::indexOf("glViewport(0,0," + std::to_string(c.wantWidth) + "," +
-                                                                  std::to_string(c.wantHeight) + ")"));
+    EXPECT_EQ(glrec::calls().back(), "SDL_SetCursor(no pixels)");
+    EXPECT_GT(glrec::indexOf("SDL_SetCursor(no pixels)"),
+              glrec::indexOf("glViewport(0,0," + std::to_string(c.wantWidth) + "," + std::to_string(c.wantHeight) + ")"));
   }
 }
 
@@ -88,7 +90,16 @@ TEST(DisplayOpenDeathTest, FailuresEndTheProcessWithTheirMessage) {
   sdlrec::reset();
   sdlrec::refuseModes(2);
   EXPECT_EXIT(Display().open(0, 0, 0), testing::ExitedWithCode(1), "^Video mode set failed: mode refused\n$");
+  // Every display driver refused: the first one's reason.
+  unsetenv("SDL_VIDEODRIVER");
   sdlrec::reset();
   sdlrec::refuseInit();
-  EXPECT_EXIT(Display().open(0, 0, 0), testing::ExitedWithCode(1), "^Video initialization failed: no video here\n$");
+  EXPECT_EXIT(Display().open(0, 0, 0), testing::ExitedWithCode(1),
+              "^Video initialization failed: x11: no video here\n$");
+  // A driver that shows nothing is no display, even when the user names it.
+  setenv("SDL_VIDEODRIVER", "dummy", 1);
+  sdlrec::reset();
+  EXPECT_EXIT(Display().open(0, 0, 0), testing::ExitedWithCode(1),
+              "^Video initialization failed: SDL's video driver \"dummy\" shows nothing on a screen\n$");
+  unsetenv("SDL_VIDEODRIVER");
 }

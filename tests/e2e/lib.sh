@@ -22,7 +22,8 @@ WORK=$(mktemp -d /tmp/orvel-e2e.XXXXXX)
 export XDG_CONFIG_HOME="$WORK/config"
 mkdir -p "$XDG_CONFIG_HOME"
 SETTINGS_FILE="$XDG_CONFIG_HOME/quorvant_Orvel Kite_cfg"
-SHOTS="$BUILD/e2e-shots"
+# One folder of screenshots for each SDL 1.2 the suite runs on (ORVEL_SDL).
+SHOTS="$BUILD/e2e-shots${ORVEL_SDL:+/${ORVEL_SDL%%:*}}"
 mkdir -p "$SHOTS"
 FAILURES=0
 WAIT_LIMIT=${WAIT_LIMIT:-90}  # seconds; only a failing test waits this long

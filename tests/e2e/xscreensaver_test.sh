@@ -21,12 +21,13 @@ cmake --install "$BUILD" --prefix "$PREFIX" >"$WORK/install.log" || { cat "$WORK
 
 # The shows under the daemon start at the pinned date like the reference
 # runs, so that their landscapes turn alike, and report through the probe,
-# each to a file named by its process id: a wrapper on the daemon's PATH.
+# each to a file named by its process id, on the SDL this run tests: a
+# wrapper on the daemon's PATH.
 mkdir -p "$WORK/bin" "$WORK/probes"
 cat >"$WORK/bin/orvel-kite-pinned" <<EOS
 #!/bin/sh
 exec env LD_PRELOAD="$PROBE_LIB:$FAKETIME_LIB" FAKETIME="@$SHOW_DATE $SHOW_RATE" \\
-  ORVEL_PROBE="$WORK/probes/\$\$" ORVEL_PROBE_STOPS=400 "$PREFIX/bin/orvel-kite" "\$@"
+  LD_LIBRARY_PATH="${LD_LIBRARY_PATH:-}" ORVEL_SDL="${ORVEL_SDL:-}" ORVEL_PROBE="$WORK/probes/\$\$" ORVEL_PROBE_STOPS=400 "$PREFIX/bin/orvel-kite" "\$@"
 EOS
 chmod 755 "$WORK/bin/orvel-kite-pinned"
 

@@ -98,6 +98,7 @@ int SDL_Init(Uint32 flags) {
   SDL_SetError("no video here");
   return -1;
 }
+Uint32 SDL_WasInit(Uint32 flags) { return st().refuseInit ? 0 : flags & SDL_INIT_VIDEO; }
 void SDL_Quit(void) { glrec::note("SDL_Quit()"); }
 const SDL_VideoInfo* SDL_GetVideoInfo(void) { return &st().info; }
 int SDL_GL_SetAttribute(SDL_GLattr attr, int value) {
@@ -118,6 +119,21 @@ SDL_Surface* SDL_SetVideoMode(int width, int height, int bpp, Uint32 flags) {
 int SDL_ShowCursor(int toggle) {
   note("SDL_ShowCursor(%ld)", toggle);
   return 0;
+}
+char* SDL_VideoDriverName(char* name, int length) {
+  snprintf(name, length, "x11");
+  return name;
+}
+// One cursor, noted by whether it shows any pixel.
+SDL_Cursor* SDL_CreateCursor(Uint8* data, Uint8* mask, int w, int h, int, int) {
+  static SDL_Cursor cursor{};
+  bool drawn = false;
+  for (int i = 0; i < w / 8 * h; ++i) drawn = drawn || data[i] || mask[i];
+  cursor.wm_cursor = reinterpret_cast<WMcursor*>(drawn ? 1 : 0);
+  return &cursor;
+}
+void SDL_SetCursor(SDL_Cursor* cursor) {
+  glrec::note(cursor->wm_cursor ? "SDL_SetCursor(drawn)" : "SDL_SetCursor(no pixels)");
 }
 Uint32 SDL_GetTicks(void) { return st().ticks; }
 void SDL_Delay(Uint32 ms) {

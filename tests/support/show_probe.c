@@ -4,29 +4,56 @@
  * After every buffer swap it replaces the file named by ORVEL_PROBE with one
  * line, "FRAMES FROM TO WIDTH HEIGHT": the frames swapped so far, the SDL
  * tick after the previous swap and after this one (the frame's own tick lies
- * between them) and the size of the video surface.
+ * between them) and the size of the GL viewport the frame was drawn in,
+ * which the show keeps at its window's size (SDL's video surface does not
+ * follow a host's window under the compatibility layer over SDL 2).
  *
  * ORVEL_PROBE_STOPS holds ascending ticks. The show's clock (SDL_GetTicks)
  * stands at the next of them once it gets there, so the next frame begins
  * at exactly that tick; after that frame the show stops itself (SIGSTOP)
  * with it on screen, for a screenshot, and the test continues it with
- * SIGCONT. Its clock then goes on from that tick: a stop pins show time. */
+ * SIGCONT. Its clock then goes on from that tick: a stop pins show time.
+ *
+ * ORVEL_SDL, "compat:FOLDER" or "system:FOLDER", says which SDL 1.2 the run
+ * tests: the compatibility layer unpacked into FOLDER, or the system's, which
+ * does not come from there. A show on the other one ends at once with status
+ * 125 and a message, so that no run passes on the wrong SDL. */
 #ifndef _GNU_SOURCE
 #define _GNU_SOURCE /* RTLD_NEXT */
 #endif
-#include <SDL/SDL.h>
-#include <SDL/SDL_syswm.h>
-#include <X11/Xlib.h>
 #include <dlfcn.h>
 #include <signal.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
+#include <unistd.h>
+
+#include <SDL/SDL.h>
+#include <SDL/SDL_syswm.h>
+#include <X11/Xlib.h>
 
 static unsigned long frames;
 static Uint32 lastSwap;
 static Uint32 stoodStill; /* real ticks the show's clock did not count */
 static const char* stops;
 static long stopAt = -2; /* the next stop, -1 when none is left */
+
+__attribute__((constructor)) static void checkSdl(void) {
+  const char* claim = getenv("ORVEL_SDL");
+  const char* colon = claim ? strchr(claim, ':') : NULL;
+  if (!colon) return;
+  Dl_info info;
+  char lib[4096] = "", folder[4096] = "";
+  if (dladdr((void*)SDL_Init, &info) && info.dli_fname) realpath(info.dli_fname, lib);
+  realpath(colon + 1, folder);
+  const int fromFolder = folder[0] && strncmp(lib, folder, strlen(folder)) == 0;
+  const int compat = strncmp(claim, "compat:", 7) == 0;
+  if (fromFolder != compat) {
+    fprintf(stderr, "probe: the show runs on %s, not on the %s SDL 1.2 this run tests\n", lib,
+            compat ? "compatibility layer's" : "system's");
+    _exit(125);
+  }
+}
 
 static Uint32 realTicks(void) {
   static Uint32 (*real)(void);
@@ -60,8 +87,11 @@ static void report(Uint32 from, Uint32 to) {
   snprintf(tmp, sizeof tmp, "%s.tmp", path);
   FILE* f = fopen(tmp, "w");
   if (!f) return;
-  const SDL_Surface* s = SDL_GetVideoSurface();
-  fprintf(f, "%lu %u %u %d %d\n", frames, from, to, s ? s->w : 0, s ? s->h : 0);
+  static void (*getIntegers)(unsigned int, int*);
+  if (!getIntegers) getIntegers = (void (*)(unsigned int, int*))dlsym(RTLD_DEFAULT, "glGetIntegerv");
+  int viewport[4] = {0, 0, 0, 0};
+  if (getIntegers) getIntegers(0x0BA2 /* GL_VIEWPORT */, viewport);
+  fprintf(f, "%lu %u %u %d %d\n", frames, from, to, viewport[2], viewport[3]);
   fclose(f);
   rename(tmp, path); /* readers never see a half-written line */
 }
