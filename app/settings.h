@@ -44,8 +44,13 @@ class Settings {
   bool quitOnMouseMove;
   uint32_t reservedWord;
   uint32_t resolutionIndex;
-  // Not in the file: the show's frame cap for this run (0: none).
+  // Not in the file: the show's frame cap for this run (0: none;
+  // FramePacer::rendererDefault when not given).
   uint32_t maxFps;
+  // Not in the file: when not 0, every frame is this many milliseconds of
+  // show time after the one before, whatever the real clock, so that runs
+  // draw the same frames (benchmarks, recordings).
+  uint32_t frameClock;
 
  private:
   // Indices past the table read as the desktop mode.

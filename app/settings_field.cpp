@@ -37,8 +37,11 @@ const SettingsField settingsFields[] = {
      nullptr, 0, NoControl, "reserved word", {}, false, nullptr, nullptr},
     {"resolutionIndex", FieldResolution, StoredField, 5, nullptr, &Settings::resolutionIndex, nullptr, 0,
      resolutionRowCount - 1, "Show", 7, ListControl, "_Resolution", {}, false, nullptr, nullptr},
-    {"maxFps", FieldWord, RunTimeField, 0, nullptr, &Settings::maxFps, nullptr, FramePacer::defaultRate,
-     FramePacer::maxRate, nullptr, 0, NoControl, "Frames a second at most (0: no cap)", {}, false, nullptr,
+    {"maxFps", FieldWord, RunTimeField, 0, nullptr, &Settings::maxFps, nullptr, FramePacer::rendererDefault,
+     FramePacer::maxRate, nullptr, 0, NoControl,
+     "Frames a second at most (0: no cap; unless given, 60, or 30 with software GL)", {}, false, nullptr, nullptr},
+    {"frameClock", FieldWord, RunTimeField, 0, nullptr, &Settings::frameClock, nullptr, 0, 1000, nullptr, 0,
+     NoControl, "Show time of a frame in ms, for benchmarks and recordings (0: the real clock)", {}, false, nullptr,
      nullptr},
 };
 // clang-format on

@@ -20,9 +20,10 @@ struct MeshSpec {
   int32_t triangles = 0;
   uint8_t alphaTest = 0;
   uint8_t deferred = 0;
-  int32_t nameSize = INT32_MIN;  // the stored L; default: bytes written
+  uint8_t closed = 0;
+  int32_t nameSize = INT32_MIN;         // the stored L; default: bytes written
   int32_t storedTriangles = INT32_MIN;  // the stored N; default: triangles
-  bool terminate = true;  // write the zero byte after the name
+  bool terminate = true;                // write the zero byte after the name
 };
 
 extern const float kAmbient[4], kDiffuse[4], kSpecular[4], kShininess;
@@ -54,8 +55,7 @@ class MeshArchiveFolder {
   MeshArchiveFolder(const MeshArchiveFolder&) = delete;
   MeshArchiveFolder& operator=(const MeshArchiveFolder&) = delete;
   // Writes archive `name` holding the given entries (name, bytes) in order.
-  void write(const std::string& name,
-             const std::vector<std::pair<std::string, std::vector<uint8_t>>>& entries) const;
+  void write(const std::string& name, const std::vector<std::pair<std::string, std::vector<uint8_t>>>& entries) const;
   const std::string& path() const { return folder_.path(); }
 
  private:
