@@ -8,9 +8,11 @@
 #
 # Without DISPLAY it starts a virtual X server of each size, where GL is
 # Mesa's llvmpipe on the CPU, kept to one thread (LP_NUM_THREADS=1) so that
-# the figures do not depend on the machine's cores. With DISPLAY set it uses
-# that server and its GPU, each program in a window of the size. Each row
-# says which renderer drew it.
+# the figures do not depend on the machine's cores; the show runs full
+# screen as by default, gears on the root window. With DISPLAY set it uses
+# that server and its GPU, each program in a window of the size made by the
+# tests' helper (build/tests/preview_parent). Each row says which renderer
+# drew it.
 #
 # The show draws the same frames every run: its clock steps by a fixed
 # 50 ms a frame (--frame-clock=50), uncapped (--max-fps=0), and the calendar
@@ -100,7 +102,7 @@ cost() {
   local out="$WORK/$label.cost" pid x0=0 x1=0
   rm -f "$out" "$out.start"
   COST_OUT=$out COST_WARM=$warm COST_FRAMES=$frames LD_PRELOAD="$WORK/cost.so${PRELOAD_MORE:-}" \
-    "$@" -window-id "$PARENT_ID" >"$WORK/$label.out" 2>"$WORK/$label.err" 5>&- &
+    "$@" >"$WORK/$label.out" 2>"$WORK/$label.err" 5>&- &
   pid=$!
   local deadline=$((SECONDS + 60 + frames * 2))
   while [ ! -e "$out.start" ] && kill -0 "$pid" 2>/dev/null && [ "$SECONDS" -lt "$deadline" ]; do sleep 0.1; done
@@ -132,41 +134,46 @@ cheapest() {
   COST=$best
 }
 
-# in_window SIZE: a server with a window of SIZE at its top-left corner
-# (PARENT_ID), for both programs in turn.
-in_window() {
+# place SIZE: a virtual server of SIZE, or a window of SIZE at the top-left
+# corner of the server in DISPLAY; SHOW_PLACE and HACK_PLACE are the
+# programs' options for it. leave_place ends it.
+place() {
   if [ -z "$OWN_DISPLAY" ]; then
     start_xvfb "$1" || exit 1
+    SHOW_PLACE=() HACK_PLACE=(-root)
   else
     export DISPLAY=$OWN_DISPLAY
+    PARENT_X=0 PARENT_Y=0
+    start_parent "${1%x*}" "${1#*x}"
+    SHOW_PLACE=(-window-id "$PARENT_ID") HACK_PLACE=(-window-id "$PARENT_ID")
   fi
-  PARENT_X=0 PARENT_Y=0
-  start_parent "${1%x*}" "${1#*x}"
+}
+leave_place() {
+  if [ -z "$OWN_DISPLAY" ]; then stop_xvfb; else end_parent; fi
 }
 
 write_settings
 printf '%-10s %14s %14s %7s   %s\n' size "show ms/frame" "gears ms/frame" ratio renderer
 for size in "${SIZES[@]}"; do
-  in_window "$size"
+  place "$size"
   PRELOAD_MORE=:$FAKETIME_LIB FAKETIME="2026-01-10 12:00:00" FAKETIME_DONT_FAKE_MONOTONIC=1 \
-    cheapest show "$SHOW" --frame-clock=50 --max-fps=0 || continue
+    cheapest show "$SHOW" --frame-clock=50 --max-fps=0 "${SHOW_PLACE[@]}" || continue
   show=$COST showRenderer=$RENDERER
-  cheapest gears "$GEARS" -delay 0 -count 3 || continue
+  cheapest gears "$GEARS" -delay 0 -count 3 "${HACK_PLACE[@]}" || continue
   printf '%-10s %14s %14s %7s   %s\n' "$size" "$show" "$COST" \
     "$(awk -v a="$show" -v b="$COST" 'BEGIN { printf "%.1f", (b > 0 ? a / b : 0) }')" "$showRenderer"
   [ "$RENDERER" = "$showRenderer" ] || echo "  (gears drew with $RENDERER)"
-  end_parent
+  leave_place
 done
 echo "(CPU of each program, all threads, over $FRAMES frames after $WARMUP, the cheapest of $REPEAT runs;" \
   "LP_NUM_THREADS=1)"
 
-# Power at the default pace: the show as a screensaver host runs it, on its
-# own clock and frame cap, for 300 frames after 30, at 1024 x 768; Mesa with
+# Power at the default pace: the show as it runs by default, on its own
+# clock and frame cap, for 300 frames after 30, at 1024 x 768; Mesa with
 # as many threads as it takes by itself.
 unset LP_NUM_THREADS
-in_window 1024x768
-cost paced 30 300 "$SHOW" || exit 1
+place 1024x768
+cost paced 30 300 "$SHOW" "${SHOW_PLACE[@]}" || exit 1
 echo "default pace at 1024x768: $FPS frames/s, $COST ms a frame; the show $CORES cores, the X server $XCORES" \
   "($RENDERER)"
-end_parent
-stop_xvfb
+leave_place
