@@ -183,27 +183,34 @@ void Display::openDesktopWindow(int w, int h) {
   width = w;
   height = h;
   depth = SDL_GetVideoInfo()->vfmt->BitsPerPixel;
-  SDL_WM_SetCaption("Orvel Kite", "Orvel Kite");
   setMode(SDL_OPENGL | SDL_RESIZABLE);
+  SDL_WM_SetCaption("Orvel Kite", "Orvel Kite");
   hideCursor();
 }
 
-void Display::setMode(unsigned int flags) {
-  videoFlags = flags;
+static bool softwareRenderer();
+
+void Display::setGlAttributes(int samples) {
   SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
   SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
   SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
   SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
   SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-  SDL_GL_SetAttribute(SDL_GL_MULTISAMPLEBUFFERS, 1);
-  SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, 4);
+  SDL_GL_SetAttribute(SDL_GL_MULTISAMPLEBUFFERS, samples > 0 ? 1 : 0);
+  SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, samples);
   SDL_GL_SetAttribute(SDL_GL_ACCELERATED_VISUAL, 1);
   // Swaps wait for the screen's refresh where the driver can do that; frames
   // the screen cannot show only cost power.
   SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 1);
+}
 
-  bool multisampled = SDL_SetVideoMode(width, height, 32, flags) != nullptr;
-  if (!multisampled) {
+void Display::setMode(unsigned int flags) {
+  videoFlags = flags;
+  setGlAttributes(4);
+
+  bool modeSet = SDL_SetVideoMode(width, height, 32, flags) != nullptr;
+  const bool multisampled = modeSet && !setModeAgainWithoutSamples(flags, modeSet);
+  if (!modeSet) {
     // A display without 4-sample multisampling still runs, without it.
     SDL_GL_SetAttribute(SDL_GL_MULTISAMPLEBUFFERS, 0);
     SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, 0);
@@ -211,6 +218,7 @@ void Display::setMode(unsigned int flags) {
     if (SDL_SetVideoMode(width, height, 32, flags) == nullptr) exitVideoFailed("Video mode set failed");
   }
 
+  softwareRendered = softwareRenderer();
   applyInitialGlState(multisampled);
   fitView();
 }
@@ -254,10 +262,27 @@ static bool softwareRenderer() {
   return false;
 }
 
+bool Display::setModeAgainWithoutSamples(unsigned int flags, bool& modeSet) {
+  if (!softwareRenderer()) return false;
+  // The renderer is known only now that a context exists. On the CPU every
+  // sample is paid for, in the clear and the resolve even while
+  // GL_MULTISAMPLE is off, so the mode is set again with one sample a pixel.
+  // SDL keeps its window, and the window its samples, when a mode of the
+  // same size is set again: video starts over instead.
+  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  startVideo();
+  setGlAttributes(0);
+  modeSet = SDL_SetVideoMode(width, height, 32, flags) != nullptr;
+  return true;
+}
+
 void Display::applyInitialGlState(bool multisampled) {
-  // On a software renderer every sample is paid for on the CPU: four of them
-  // double the cost of a frame, so its edges go without.
-  if (multisampled && !softwareRenderer()) glEnable(GL_MULTISAMPLE);
+  // GL starts with GL_MULTISAMPLE on: a software renderer that still has
+  // samples (the mode could not be set again) would pay for every one.
+  if (multisampled && !softwareRenderer())
+    glEnable(GL_MULTISAMPLE);
+  else
+    glDisable(GL_MULTISAMPLE);
   glEnable(GL_TEXTURE_2D);
   glShadeModel(GL_SMOOTH);
   glClearColor(0, 0, 0, 0);

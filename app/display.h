@@ -32,8 +32,9 @@ class Display {
   // projection and the view edges. True when the size changed.
   bool resize(int width, int height);
 
-  // The fixed GL state of the show, in its order; GL_MULTISAMPLE first when
-  // the multisampled mode was granted and the renderer is not software.
+  // The fixed GL state of the show, in its order; GL_MULTISAMPLE first, on
+  // when the multisampled mode was granted and the renderer is not
+  // software, off otherwise.
   static void applyInitialGlState(bool multisampled);
 
   // Viewport, perspective and viewNearCorner for a window of this size.
@@ -56,6 +57,9 @@ class Display {
   int height = 0;
   int depth = 0;
   DisplayTarget target = TargetFullScreen;
+  // GL runs on the CPU (Mesa's llvmpipe, softpipe or swrast, Windows' own
+  // GL 1.1): one sample a pixel, and a lower default frame rate.
+  bool softwareRendered = false;
   // Left, bottom, right, top of the overlay area in normalised device
   // coordinates (-1 to 1 across the window).
   double overlayArea[4] = {-1, -1, 1, 1};
@@ -64,5 +68,11 @@ class Display {
   unsigned int videoFlags = 0;  // of the mode set, for setting it again at a new size
   void startVideo();
   void setMode(unsigned int flags);
+  // The attributes of the GL window, with this many samples a pixel.
+  void setGlAttributes(int samples);
+  // After a multisampled mode was set: on a software renderer, starts video
+  // again and sets the mode without samples (modeSet says whether that
+  // worked), and returns true.
+  bool setModeAgainWithoutSamples(unsigned int flags, bool& modeSet);
   void fitView();
 };

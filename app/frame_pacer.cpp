@@ -3,10 +3,13 @@
 
 FramePacer::FramePacer(Clock clock, Sleep sleep) : clock(clock), sleep(sleep) {}
 
-int FramePacer::rateFor(int maxFps, int refreshRate) {
+int FramePacer::rateFor(uint32_t maxFps, int refreshRate, bool softwareRendered) {
+  const int cap = maxFps == rendererDefault    ? (softwareRendered ? softwareRate : defaultRate)
+                  : maxFps > uint32_t(maxRate) ? maxRate
+                                               : int(maxFps);
   const bool believable = refreshRate >= 20 && refreshRate <= 500;
-  if (maxFps <= 0 || !believable) return maxFps;
-  return refreshRate < maxFps ? refreshRate : maxFps;
+  if (cap == 0 || !believable) return cap;
+  return refreshRate < cap ? refreshRate : cap;
 }
 
 void FramePacer::setRate(int fps) {

@@ -15,16 +15,22 @@ class FramePacer {
 
   // The show's frame cap unless told otherwise.
   static const int defaultRate = 60;
+  // The same on a software renderer, where every frame is paid for on the
+  // CPU; the scene turns slowly enough for it.
+  static const int softwareRate = 30;
   // Highest rate the millisecond clock can pace.
   static const int maxRate = 1000;
+  // A frame cap that was not given: the renderer's default above.
+  static constexpr uint32_t rendererDefault = maxRate + 1;
 
   FramePacer(Clock clock, Sleep sleep);
 
-  // The pace for a frame cap (0: none) on a screen that tells this refresh
-  // rate (0: not told): the cap, or the screen's rate where that is lower,
-  // since frames the screen cannot show only cost power. A rate no screen
-  // has is not believed.
-  static int rateFor(int maxFps, int refreshRate);
+  // The pace for a frame cap (0: none; rendererDefault: the default for a
+  // software renderer or not) on a screen that tells this refresh rate (0:
+  // not told): the cap, or the screen's rate where that is lower, since
+  // frames the screen cannot show only cost power. A rate no screen has is
+  // not believed.
+  static int rateFor(uint32_t maxFps, int refreshRate, bool softwareRendered);
 
   // Frames per second; 0 (or less) switches pacing off, rates past maxRate
   // are taken as maxRate. Starts a new schedule.

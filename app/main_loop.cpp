@@ -32,7 +32,7 @@ void runMainLoop() {
   bool quitRequested = false;
   bool visible = true;
   FramePacer pacer(SDL_GetTicks, SDL_Delay);
-  pacer.setRate(FramePacer::rateFor(static_cast<int>(settings->maxFps), platform::displayRefreshRate()));
+  pacer.setRate(FramePacer::rateFor(settings->maxFps, platform::displayRefreshRate(), display->softwareRendered));
   while (!(quitRequested && sceneRoot->dead && overlayRoot->dead)) {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
@@ -74,6 +74,7 @@ void runMainLoop() {
 }
 
 void renderFrame() {
-  drawFrame(SDL_GetTicks());
+  const uint32_t step = settings->frameClock;
+  drawFrame(step ? frameTick + step : SDL_GetTicks());
   SDL_GL_SwapBuffers();
 }

@@ -3,5 +3,6 @@
 #pragma once
 
 void runMainLoop();
-// One frame at SDL's tick (drawFrame), then the buffer swap.
+// One frame at SDL's tick, or a fixed step after the last frame's
+// (Settings::frameClock), then the buffer swap.
 void renderFrame();

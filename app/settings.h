@@ -45,9 +45,14 @@ class Settings {
   uint32_t reservedWord;
   uint32_t resolutionIndex;
   // Not in the file, options of the show for one run: its frame cap (0:
-  // none) and whether the overlays glide now and then against burn-in.
+  // none; FramePacer::rendererDefault when not given) and whether the
+  // overlays glide now and then against burn-in.
   uint32_t maxFps;
   bool pixelShift;
+  // Not in the file: when not 0, every frame is this many milliseconds of
+  // show time after the one before, whatever the real clock, so that runs
+  // draw the same frames (benchmarks, recordings).
+  uint32_t frameClock;
 
  private:
   // Indices past the table read as the desktop mode.

@@ -29,7 +29,6 @@ source "$here/../tests/e2e/lib.sh" "$DIST" "$BUILD"
 # while the program runs and however the program ends.
 cat >"$WORK/swaps.c" <<'C'
 #define _GNU_SOURCE
-#include <dlfcn.h>
 #include <fcntl.h>
 #include <stdlib.h>
 #include <sys/mman.h>
@@ -44,28 +43,9 @@ static void counted(void) {
   }
   ++*count;
 }
-void SDL_GL_SwapBuffers(void) {
-  static void (*real)(void);
-  if (!real) real = (void (*)(void))dlsym(RTLD_NEXT, "SDL_GL_SwapBuffers");
-  real();
-  counted();
-}
-void glXSwapBuffers(void* display, unsigned long drawable) {
-  static void (*real)(void*, unsigned long);
-  if (!real) real = (void (*)(void*, unsigned long))dlsym(RTLD_NEXT, "glXSwapBuffers");
-  real(display, drawable);
-  counted();
-}
-// xscreensaver's GL modes draw through EGL.
-unsigned eglSwapBuffers(void* display, void* surface) {
-  static unsigned (*real)(void*, void*);
-  if (!real) real = (unsigned (*)(void*, void*))dlsym(RTLD_NEXT, "eglSwapBuffers");
-  unsigned ok = real(display, surface);
-  counted();
-  return ok;
-}
+#include "swap_hooks.h"
 C
-cc -O2 -shared -fPIC -o "$WORK/swaps.so" "$WORK/swaps.c" -ldl || exit 1
+cc -O2 -shared -fPIC -I"$here" -o "$WORK/swaps.so" "$WORK/swaps.c" -ldl || exit 1
 
 ticks=$(getconf CLK_TCK)
 # cpu_ticks PID: user + system time of the whole process, in clock ticks.

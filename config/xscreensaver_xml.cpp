@@ -5,6 +5,7 @@
 #include <ostream>
 #include <string>
 
+#include "app/frame_pacer.h"
 #include "app/settings_field.h"
 
 namespace {
@@ -28,10 +29,11 @@ std::string option(const SettingsField& field, const std::string& value) {
 }
 
 // The daemon decides the window's size and when the show ends, so the
-// resolution and the mouse rule mean nothing there.
+// resolution and the mouse rule mean nothing there; a fixed frame clock is
+// for benchmarks.
 bool appliesInHostWindow(const SettingsField& field) {
   return field.store != ReservedField && field.word != &Settings::resolutionIndex &&
-         field.flag != &Settings::quitOnMouseMove;
+         field.flag != &Settings::quitOnMouseMove && field.word != &Settings::frameClock;
 }
 
 // A check box passes only the value that differs from the default, the
@@ -54,8 +56,12 @@ void writeField(std::ostream& out, const SettingsField& field) {
         << (field.defaultValue ? "arg-unset" : "arg-set") << "=\"" << option(field, field.defaultValue ? "0" : "1")
         << "\"/>\n";
   } else if (field.kind == FieldWord) {
+    // The frame cap's default depends on the renderer; the page offers the
+    // one for GPUs, and leaving it there lets the show choose.
+    const uint32_t shownDefault =
+        field.defaultValue == FramePacer::rendererDefault ? FramePacer::defaultRate : field.defaultValue;
     out << "  <number id=\"" << id << "\" type=\"spinbutton\" _label=\"" << label << "\" arg=\"" << option(field, "%")
-        << "\" low=\"0\" high=\"" << field.maxValue << "\" default=\"" << field.defaultValue << "\"/>\n";
+        << "\" low=\"0\" high=\"" << field.maxValue << "\" default=\"" << shownDefault << "\"/>\n";
   }
 }
 
@@ -73,7 +79,8 @@ void writeXscreensaverXml(std::ostream& out) {
       writeField(out, settingsFields[i]);
   out << "\n  <_description>\n"
       << "A snowy valley turns slowly under falling snow, with a calendar page\n"
-      << "of the month and a clock in the corners.\n"
+      << "of the month and a clock in the corners. Unless the frame rate is set,\n"
+      << "it draws at most 60 frames a second, 30 where GL runs on the CPU.\n"
       << "  </_description>\n"
       << "</screensaver>\n";
 }

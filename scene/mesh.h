@@ -55,4 +55,5 @@ class Mesh {
   void switchSavedState(bool on) const;
   bool alphaTest() const { return material[materialAlphaTest] != 0; }
   bool deferred() const { return material[materialDeferred] != 0; }
+  bool closed() const { return material[materialClosed] != 0; }
 };

@@ -51,9 +51,13 @@ void Mesh::draw() {
     deferredMeshes.push_back(this);
     return;
   }
-  const bool alpha = alphaTest();
+  const bool alpha = alphaTest(), cull = closed();
   if (alpha) glEnable(GL_ALPHA_TEST);
+  // A closed mesh's back faces lie behind its front ones: on a software
+  // renderer they would cost their fragments for nothing.
+  if (cull) glEnable(GL_CULL_FACE);
   drawTriangles();
+  if (cull) glDisable(GL_CULL_FACE);
   if (alpha) glDisable(GL_ALPHA_TEST);
 }
 

@@ -39,6 +39,9 @@ const uint32_t meshTexCoordBytesPerTriangle = 48;
 // Offsets within the 60-byte material record.
 const uint32_t materialAlphaTest = 0;
 const uint32_t materialDeferred = 1;
+// Non-zero: the mesh is closed, its back faces never show, and they are not
+// drawn. Zero in older archives.
+const uint32_t materialClosed = 2;
 const uint32_t materialAmbient = 4;
 const uint32_t materialDiffuse = 20;
 const uint32_t materialSpecular = 36;

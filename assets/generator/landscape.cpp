@@ -115,10 +115,13 @@ void Landscape::placeTrees() {
 }
 
 void Landscape::build(ArtArchive& pak) {
+  // What stands on the ground goes first: drawn before it, the pines and
+  // cabins hide the ground's fragments behind them instead of being drawn
+  // over them.
   MeshBuilder mesh;
-  addTerrain(mesh);
   addTrees(mesh);
   addCabins(mesh);
+  addTerrain(mesh);
   pak.addImage("ground.png", bakeGround());
   pak.addImage("pine.png", paintPine());
   pak.addImage("cabin.png", paintCabin());

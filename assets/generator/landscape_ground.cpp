@@ -168,7 +168,9 @@ Image Landscape::bakeGround() const {
 }
 
 void Landscape::addTerrain(MeshBuilder& mesh) const {
-  MeshPart& part = mesh.part("ground.png");
+  // Seen from above only, and a height field: its back faces lie behind its
+  // front ones.
+  MeshPart& part = mesh.part("ground.png", false, false, true);
   const double step = 3.0;
   const int n = int(2 * extent / step);
   // Each grid vertex once, then the cells inside the circle.

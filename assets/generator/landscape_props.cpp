@@ -31,7 +31,9 @@ void paintOpaque(Image& img, int y0, int y1, int x1, F colourAt) {
 }  // namespace
 
 void Landscape::addTrees(MeshBuilder& mesh) const {
-  MeshPart& part = mesh.part("pine.png");
+  // Cones wound counter-clockwise seen from outside; open below, where the
+  // camera, high above the valley, never looks into them.
+  MeshPart& part = mesh.part("pine.png", false, false, true);
   for (const Tree& t : trees) {
     double row0 = t.variant * 0.25;
     for (int k = 0; k < 3; ++k) {
@@ -134,7 +136,7 @@ Image Landscape::paintCabin() const {
 }
 
 void Landscape::addCabins(MeshBuilder& mesh) const {
-  MeshPart& wood = mesh.part("cabin.png");
+  MeshPart& wood = mesh.part("cabin.png", false, false, true);
   MeshPart& frames = mesh.part("cabin.png", true, false);
   MeshPart& fire = mesh.part("_#Fire64x64", false, true);
   for (const Cabin& c : cabins) {
@@ -142,8 +144,16 @@ void Landscape::addCabins(MeshBuilder& mesh) const {
     auto world = [&](double x, double y, double z) {
       return Vec3{c.centre.x + x * ca - y * sa, c.centre.y + x * sa + y * ca, c.centre.z + z};
     };
-    // A quad from local corners, mapped to a texture rectangle.
-    auto quad = [&](MeshPart& part, Vec3 a, Vec3 b, Vec3 cc, Vec3 d, double s0, double t0, double s1, double t1) {
+    // A quad from local corners, mapped to a texture rectangle, wound
+    // counter-clockwise seen from the side `out` points to (local), so that
+    // the cabin is a closed solid whose back faces can be culled.
+    auto quad = [&](MeshPart& part, Vec3 out, Vec3 a, Vec3 b, Vec3 cc, Vec3 d, double s0, double t0, double s1,
+                    double t1) {
+      if (dot(cross(b - a, d - a), out) < 0) {
+        std::swap(a, b);
+        std::swap(cc, d);
+        std::swap(s0, s1);
+      }
       Vec3 wa = world(a.x, a.y, a.z), wb = world(b.x, b.y, b.z), wc = world(cc.x, cc.y, cc.z),
            wd = world(d.x, d.y, d.z);
       Vec3 nrm = normalized(cross(wb - wa, wd - wa));
@@ -162,13 +172,14 @@ void Landscape::addCabins(MeshBuilder& mesh) const {
     for (int i = 0; i < 4; ++i) {
       Vec3 a = corner[i], b = corner[(i + 1) % 4];
       double len = std::hypot(b.x - a.x, b.y - a.y), t0 = band(a, b);
-      quad(wood, {a.x, a.y, -0.8}, {b.x, b.y, -0.8}, {b.x, b.y, H}, {a.x, a.y, H}, 0, t0 + pad, len / 8,
+      quad(wood, (a + b) * 0.5, {a.x, a.y, -0.8}, {b.x, b.y, -0.8}, {b.x, b.y, H}, {a.x, a.y, H}, 0, t0 + pad, len / 8,
            t0 + wallBand - pad);
     }
     // Gable triangles at both ends.
     for (double x : {-L, L}) {
+      // Left then right corner as seen from outside.
       double t0 = band({x, x < 0 ? W : -W, 0}, {x, x < 0 ? -W : W, 0});
-      Vec3 a = world(x, -W, H), b = world(x, W, H), top = world(x, 0, H + rise);
+      Vec3 a = world(x, x < 0 ? W : -W, H), b = world(x, x < 0 ? -W : W, H), top = world(x, 0, H + rise);
       Vec3 nrm = normalized(cross(b - a, top - a));
       double tb = t0 + wallBand - pad, tt = tb - (wallBand - 2 * pad) * rise / H * 0.9;
       mesh.triangle(wood, Vertex{a, nrm, 0, tb}, Vertex{b, nrm, c.width / 8, tb}, Vertex{top, nrm, c.width / 16, tt});
@@ -182,13 +193,17 @@ void Landscape::addCabins(MeshBuilder& mesh) const {
       if (n.z < 0) n = n * -1;
       double light = std::clamp((dot(n, sun) + 0.2) / 1.1, 0.0, 1.0);
       double tr = roofRow0 + pad + light * (roofRows - 2 * pad);
-      quad(wood, eave0, eave1, ridge1, ridge0, 0, tr, c.length / 8, tr);
+      quad(wood, {0, double(side), 1}, eave0, eave1, ridge1, ridge0, 0, tr, c.length / 8, tr);
+      // The snow's thickness: its edges, and its underside.
       Vec3 drop{0, 0, -0.45};
-      quad(wood, eave0 + drop, eave1 + drop, eave1, eave0, 0, edge0 + pad, c.length / 8, edge1 - pad);
+      quad(wood, {0, double(side), 0}, eave0 + drop, eave1 + drop, eave1, eave0, 0, edge0 + pad, c.length / 8,
+           edge1 - pad);
       for (double x : {-L - ov, L + ov}) {
         Vec3 e{x, side * (W + ov), eave0.z}, r{x, 0, ridge0.z};
-        quad(wood, e + drop, r + drop, r, e, 0, edge0 + pad, 0.5, edge1 - pad);
+        quad(wood, {x, 0, 0}, e + drop, r + drop, r, e, 0, edge0 + pad, 0.5, edge1 - pad);
       }
+      quad(wood, {0, 0, -1}, eave0 + drop, eave1 + drop, ridge1 + drop, ridge0 + drop, 0, edge1 - pad, c.length / 8,
+           edge1 - pad);
     }
     // Stone chimney with a cap of snow.
     {
@@ -196,15 +211,19 @@ void Landscape::addCabins(MeshBuilder& mesh) const {
       Vec3 q[4] = {{cx - s, cy - s, 0}, {cx + s, cy - s, 0}, {cx + s, cy + s, 0}, {cx - s, cy + s, 0}};
       for (int i = 0; i < 4; ++i) {
         Vec3 a = q[i], b = q[(i + 1) % 4];
-        quad(wood, {a.x, a.y, z0}, {b.x, b.y, z0}, {b.x, b.y, z1}, {a.x, a.y, z1}, 0, stone0 + pad, 0.3, stone1 - pad);
+        quad(wood, (a + b) * 0.5 - Vec3{cx, cy, 0}, {a.x, a.y, z0}, {b.x, b.y, z0}, {b.x, b.y, z1}, {a.x, a.y, z1}, 0,
+             stone0 + pad, 0.3, stone1 - pad);
       }
-      quad(wood, {cx - s - 0.1, cy - s - 0.1, z1 + 0.15}, {cx + s + 0.1, cy - s - 0.1, z1 + 0.15},
+      // Its top, seen below the cap.
+      quad(wood, {0, 0, 1}, {cx - s, cy - s, z1}, {cx + s, cy - s, z1}, {cx + s, cy + s, z1}, {cx - s, cy + s, z1}, 0,
+           stone0 + pad, 0.3, stone1 - pad);
+      quad(wood, {0, 0, 1}, {cx - s - 0.1, cy - s - 0.1, z1 + 0.15}, {cx + s + 0.1, cy - s - 0.1, z1 + 0.15},
            {cx + s + 0.1, cy + s + 0.1, z1 + 0.15}, {cx - s - 0.1, cy + s + 0.1, z1 + 0.15}, 0.8, roofRow0 + roofRows,
            0.9, roofRow0 + roofRows);
     }
     // The door on the front (-y) wall, and windows with fire-lit rooms.
-    quad(wood, {-0.55, -W - 0.03, 0}, {0.55, -W - 0.03, 0}, {0.55, -W - 0.03, 2.15}, {-0.55, -W - 0.03, 2.15}, 0 + pad,
-         tile0 + pad, 0.25 - pad, 1 - pad);
+    quad(wood, {0, -1, 0}, {-0.55, -W - 0.03, 0}, {0.55, -W - 0.03, 0}, {0.55, -W - 0.03, 2.15},
+         {-0.55, -W - 0.03, 2.15}, 0 + pad, tile0 + pad, 0.25 - pad, 1 - pad);
     struct Window {
       double x, y, outX, outY;  // its middle on the wall, and the wall's outward direction
     };
@@ -219,9 +238,10 @@ void Landscape::addCabins(MeshBuilder& mesh) const {
         Vec3 a{w.x + w.outX * out + w.outY * hw, w.y + w.outY * out - w.outX * hw, 0};
         Vec3 b{w.x + w.outX * out - w.outY * hw, w.y + w.outY * out + w.outX * hw, 0};
         Vec3 p0{a.x, a.y, z0}, p1{b.x, b.y, z0}, p2{b.x, b.y, z1}, p3{a.x, a.y, z1};
-        if (layer == 0) quad(wood, p0, p1, p2, p3, 0.25 + pad, tile0 + pad, 0.5 - pad, 1 - pad);
-        if (layer == 1) quad(fire, p0, p1, p2, p3, 0, 0, 1, 1);
-        if (layer == 2) quad(frames, p0, p1, p2, p3, 0.5 + pad, tile0 + pad, 0.75 - pad, 1 - pad);
+        const Vec3 outward{w.outX, w.outY, 0};
+        if (layer == 0) quad(wood, outward, p0, p1, p2, p3, 0.25 + pad, tile0 + pad, 0.5 - pad, 1 - pad);
+        if (layer == 1) quad(fire, outward, p0, p1, p2, p3, 0, 0, 1, 1);
+        if (layer == 2) quad(frames, outward, p0, p1, p2, p3, 0.5 + pad, tile0 + pad, 0.75 - pad, 1 - pad);
       }
     }
   }

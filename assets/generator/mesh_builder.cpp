@@ -10,10 +10,10 @@ Vec3 normalized(Vec3 v) {
   return l > 0 ? v * (1.0 / l) : Vec3{0, 0, 1};
 }
 
-MeshPart& MeshBuilder::part(const std::string& texture, bool alphaTest, bool deferred) {
+MeshPart& MeshBuilder::part(const std::string& texture, bool alphaTest, bool deferred, bool closed) {
   for (MeshPart& p : parts)
-    if (p.texture == texture && p.alphaTest == alphaTest && p.deferred == deferred) return p;
-  parts.push_back(MeshPart{texture, alphaTest, deferred, {}});
+    if (p.texture == texture && p.alphaTest == alphaTest && p.deferred == deferred && p.closed == closed) return p;
+  parts.push_back(MeshPart{texture, alphaTest, deferred, closed, {}});
   return parts.back();
 }
 
@@ -61,9 +61,9 @@ std::vector<uint8_t> MeshBuilder::encode() const {
     putVec3(out, lo);
     putVec3(out, hi);
     out.insert(out.end(), 32, 0);
-    // Material: lighting is off in the show, so only the two flags matter;
-    // the colours are the usual white ones in case a light is ever used.
-    out.insert(out.end(), {uint8_t(p.alphaTest), uint8_t(p.deferred), 0, 0});
+    // Material: lighting is off in the show, so only the flags matter; the
+    // colours are the usual white ones in case a light is ever used.
+    out.insert(out.end(), {uint8_t(p.alphaTest), uint8_t(p.deferred), uint8_t(p.closed), 0});
     const float ambient[4] = {0.2f, 0.2f, 0.2f, 1}, diffuse[4] = {1, 1, 1, 1}, specular[4] = {0, 0, 0, 1};
     for (const float* colour : {ambient, diffuse, specular}) putBytes(out, colour, 16);
     out.insert(out.end(), 8, 0);  // shininess 0.0f, then four bytes the show does not read

@@ -29,13 +29,16 @@ struct MeshPart {
   std::string texture;  // image entry of the same archive, or a dynamic name
   bool alphaTest;
   bool deferred;
+  // Its back faces never show (a solid wound counter-clockwise seen from
+  // outside, or ground seen from above), so the show culls them.
+  bool closed;
   std::vector<Vertex> vertices;  // three per triangle
 };
 
 class MeshBuilder {
  public:
   // The part with this texture and material, created (in order) when new.
-  MeshPart& part(const std::string& texture, bool alphaTest = false, bool deferred = false);
+  MeshPart& part(const std::string& texture, bool alphaTest = false, bool deferred = false, bool closed = false);
   void triangle(MeshPart& part, const Vertex& a, const Vertex& b, const Vertex& c);
   // A flat quad in the z = 0 plane facing +z, from (x0, y0) to (x1, y1),
   // showing the whole texture upright (its first row at y1).

@@ -14,9 +14,9 @@ namespace {
 const char* const kFlags = "0x80000007";  // SDL_OPENGL | SDL_FULLSCREEN | SDL_HWSURFACE | SDL_ASYNCBLIT
 
 const std::vector<std::string> kAttributes = {
-    "SDL_GL_SetAttribute(SDL_GL_RED_SIZE,8)",          "SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE,8)",
-    "SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE,8)",         "SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE,24)",
-    "SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER,1)",      "SDL_GL_SetAttribute(SDL_GL_MULTISAMPLEBUFFERS,1)",
+    "SDL_GL_SetAttribute(SDL_GL_RED_SIZE,8)",           "SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE,8)",
+    "SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE,8)",          "SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE,24)",
+    "SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER,1)",       "SDL_GL_SetAttribute(SDL_GL_MULTISAMPLEBUFFERS,1)",
     "SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES,4)", "SDL_GL_SetAttribute(SDL_GL_ACCELERATED_VISUAL,1)",
     "SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL,1)",
 };
@@ -31,7 +31,7 @@ const std::vector<std::string> kWithoutMultisampling = {
 std::vector<std::string> sdlCalls() {
   std::vector<std::string> out;
   for (const std::string& c : glrec::calls())
-    if (c.compare(0, 4, "SDL_") == 0 || c == "glEnable(GL_MULTISAMPLE)") out.push_back(c);
+    if (c.compare(0, 4, "SDL_") == 0 || c.find("(GL_MULTISAMPLE)") != std::string::npos) out.push_back(c);
   return out;
 }
 
@@ -40,13 +40,19 @@ struct OpenCase {
   int width, height, depth;  // as the settings give them
   int refused;               // mode requests the display turns down
   int wantWidth, wantHeight, wantDepth;
+  const char* renderer;
 };
 
+const char* const kHardware = "GL recorder";
+const char* const kSoftware = "llvmpipe (LLVM 15.0.6, 256 bits)";
+
 const OpenCase kCases[] = {
-    {"settings row 0: the desktop's mode", 0, 0, 0, 0, 1600, 900, 24},
-    {"a table row, asked at 32 bpp whatever its depth", 1024, 768, 16, 0, 1024, 768, 16},
-    {"only some zeros are kept as given", 0, 768, 32, 0, 0, 768, 32},
-    {"no 4-sample multisampling: the second attempt", 800, 600, 32, 1, 800, 600, 32},
+    {"settings row 0: the desktop's mode", 0, 0, 0, 0, 1600, 900, 24, kHardware},
+    {"a table row, asked at 32 bpp whatever its depth", 1024, 768, 16, 0, 1024, 768, 16, kHardware},
+    {"only some zeros are kept as given", 0, 768, 32, 0, 0, 768, 32, kHardware},
+    {"no 4-sample multisampling: the second attempt", 800, 600, 32, 1, 800, 600, 32, kHardware},
+    {"a software renderer: the mode again, single-sample", 800, 600, 32, 0, 800, 600, 32, kSoftware},
+    {"software, refused single-sample: the plain fallback", 800, 600, 32, -1, 800, 600, 32, kSoftware},
 };
 
 }  // namespace
@@ -57,24 +63,39 @@ TEST(DisplayOpen, ModeAttributesFallbackAndCursor) {
     glrec::reset();
     sdlrec::reset();
     sdlrec::setDesktop(1600, 900, 24);
-    sdlrec::refuseModes(c.refused);
+    // -1: the first mode is granted, the next one refused.
+    sdlrec::refuseModes(c.refused < 0 ? 1 : c.refused, c.refused < 0 ? 1 : 0);
+    glrec::setRenderer(c.renderer);
     Display d;
     d.open(c.width, c.height, c.depth);
+    EXPECT_EQ(d.softwareRendered, c.renderer == kSoftware);
     EXPECT_EQ(d.width, c.wantWidth);
     EXPECT_EQ(d.height, c.wantHeight);
     EXPECT_EQ(d.depth, c.wantDepth);
 
-    const std::string mode = "SDL_SetVideoMode(" + std::to_string(c.wantWidth) + "," +
-                             std::to_string(c.wantHeight) + ",32," + kFlags + ")";
+    const std::string mode =
+        "SDL_SetVideoMode(" + std::to_string(c.wantWidth) + "," + std::to_string(c.wantHeight) + ",32," + kFlags + ")";
     std::vector<std::string> want = {"SDL_Init(SDL_INIT_VIDEO)"};
     want.insert(want.end(), kAttributes.begin(), kAttributes.end());
     want.push_back(mode);
-    if (c.refused) {
+    if (c.renderer == kSoftware) {
+      // Video starts over, so that SDL makes a new window with one sample.
+      want.push_back("SDL_QuitSubSystem(SDL_INIT_VIDEO)");
+      want.push_back("SDL_Init(SDL_INIT_VIDEO)");
+      std::vector<std::string> single = kAttributes;
+      single[5] = kWithoutMultisampling[0];
+      single[6] = kWithoutMultisampling[1];
+      want.insert(want.end(), single.begin(), single.end());
+      want.push_back(mode);
+    }
+    if (c.refused != 0) {
       want.insert(want.end(), kWithoutMultisampling.begin(), kWithoutMultisampling.end());
       want.push_back(mode);
-    } else {
-      want.push_back("glEnable(GL_MULTISAMPLE)");
     }
+    // Hardware keeps its four samples; GL_MULTISAMPLE, on by default, is off
+    // wherever there are none.
+    want.push_back(c.refused == 0 && c.renderer == kHardware ? "glEnable(GL_MULTISAMPLE)"
+                                                             : "glDisable(GL_MULTISAMPLE)");
     want.push_back("SDL_SetCursor(no pixels)");
     EXPECT_EQ(sdlCalls(), want) << glrec::dump();
     // The cursor goes last, after the projection.

@@ -1,11 +1,11 @@
 // Frame pacer against a fake millisecond clock: frames keep to the schedule
 // (no drift from whole-millisecond sleeps), late frames are followed at once
 // and lateness is not carried on.
+#include "app/frame_pacer.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
-
-#include "app/frame_pacer.h"
 
 namespace {
 
@@ -42,13 +42,13 @@ TEST(FramePacer, FramesPerSecondKeepTheRate) {
     uint32_t frameCost;
     size_t framesInASecond;
   } rows[] = {
-      {60, 2, 60},    // not 55: whole-millisecond sleeps must not drift
-      {60, 0, 60},    //
-      {60, 16, 60},   // a frame just inside the budget
-      {60, 17, 59},   // a frame just past it: as fast as the frames go
-      {144, 2, 144},  // a faster screen
-      {30, 5, 30},    //
-      {0, 2, 500},    // no cap: never sleeps
+      {60, 2, 60},      // not 55: whole-millisecond sleeps must not drift
+      {60, 0, 60},      //
+      {60, 16, 60},     // a frame just inside the budget
+      {60, 17, 59},     // a frame just past it: as fast as the frames go
+      {144, 2, 144},    // a faster screen
+      {30, 5, 30},      //
+      {0, 2, 500},      // no cap: never sleeps
       {5000, 0, 1000},  // past the millisecond clock's limit
   };
   for (const Row& r : rows) {
@@ -83,19 +83,29 @@ TEST(FramePacer, TickCounterWrapDoesNotStallOrBurst) {
 }
 
 TEST(FramePacer, TheCapOrTheScreensRateWhicheverIsLower) {
+  const uint32_t byRenderer = FramePacer::rendererDefault;
   struct Row {
-    int maxFps, refreshRate, rate;
+    uint32_t maxFps;
+    int refreshRate;
+    bool software;
+    int rate;
   } rows[] = {
-      {60, 0, 60},      // the screen does not tell
-      {60, 50, 50},     // a slower screen
-      {60, 144, 60},    // a faster one: the cap holds
-      {144, 144, 144},  //
-      {200, 0, 200},    // asked for, and nothing says otherwise
-      {30, 60, 30},     //
-      {0, 60, 0},       // no cap at all
-      {60, 1, 60},      // not a screen's rate
-      {60, 100000, 60},
+      {60, 0, false, 60},           // the screen does not tell
+      {60, 50, false, 50},          // a slower screen
+      {60, 144, false, 60},         // a faster one: the cap holds
+      {144, 144, false, 144},       //
+      {200, 0, false, 200},         // asked for, and nothing says otherwise
+      {30, 60, false, 30},          //
+      {0, 60, false, 0},            // no cap at all
+      {60, 1, false, 60},           // not a screen's rate
+      {60, 100000, false, 60},      //
+      {byRenderer, 0, false, 60},   // not given: 60 on a GPU
+      {byRenderer, 144, true, 30},  // and 30 where the CPU draws
+      {byRenderer, 24, true, 24},   // a slower screen still counts
+      {60, 144, true, 60},          // a given cap wins on any renderer
+      {0, 60, true, 0},             //
   };
   for (const Row& r : rows)
-    EXPECT_EQ(FramePacer::rateFor(r.maxFps, r.refreshRate), r.rate) << r.maxFps << " on " << r.refreshRate;
+    EXPECT_EQ(FramePacer::rateFor(r.maxFps, r.refreshRate, r.software), r.rate)
+        << r.maxFps << " on " << r.refreshRate << (r.software ? " in software" : "");
 }

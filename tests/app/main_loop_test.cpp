@@ -2,12 +2,14 @@
 // the show, that frames go on until both roots are dead, the frame cap and
 // the pause while the window is hidden, and the frame's order of work with
 // its fog.
+#include "app/main_loop.h"
+
 #include <gtest/gtest.h>
 
 #include "anim/animator.h"
 #include "app/display.h"
+#include "app/frame_pacer.h"
 #include "app/globals.h"
-#include "app/main_loop.h"
 #include "app/scene_setup.h"
 #include "app/settings.h"
 #include "scene/scene_node.h"
@@ -57,9 +59,7 @@ void noteEndThenEscape(int swaps) {
 TEST(MainLoop, EscapeGoesOnDrawingUntilBothRootsAreDead) {
   // A root with a chain of n nodes below it is dead n + 1 frames after the
   // Escape, the deeper tree deciding.
-  const struct {
-    int sceneDepth, overlayDepth, frames;
-  } cases[] = {{0, 0, 1}, {3, 1, 4}, {1, 3, 4}};
+  const struct { int sceneDepth, overlayDepth, frames; } cases[] = {{0, 0, 1}, {3, 1, 4}, {1, 3, 4}};
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "scene depth " << c.sceneDepth << ", overlay depth " << c.overlayDepth);
     Show show(c.sceneDepth, c.overlayDepth, false);
@@ -123,19 +123,34 @@ void escapeAtOnce(int) { sdlrec::pushKey(SDLK_ESCAPE); }
 TEST(MainLoop, FramesPacedToTheCap) {
   // 20 frames a second is below any screen's rate, so the machine's own
   // screen does not change the answer.
+  // A software renderer takes 30 unless a cap is given.
   const struct {
     uint32_t maxFps;
+    bool software;
     int frames;
-  } cases[] = {{20, 20}, {0, 500}};
+  } cases[] = {{20, false, 20}, {0, false, 500}, {FramePacer::rendererDefault, true, 30}, {40, true, 40}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << "--max-fps=" << c.maxFps);
+    SCOPED_TRACE(testing::Message() << "--max-fps=" << c.maxFps << (c.software ? " in software" : ""));
     Show show(0, 0, false);
+    display->softwareRendered = c.software;
     settings->maxFps = c.maxFps;
     framesInFirstSecond = 0;
     sdlrec::onSwap(twoMillisecondFrames);
     runMainLoop();
     EXPECT_EQ(framesInFirstSecond, c.frames);
   }
+}
+
+// Runs with a fixed frame clock draw the same frames, whatever the machine.
+TEST(Frame, AFixedFrameClockStepsWhateverTheRealClock) {
+  Show show(1, 1, false);
+  settings->frameClock = 40;
+  sdlrec::setTicks(4321);
+  renderFrame();
+  EXPECT_EQ(frameTick, 40u);
+  sdlrec::setTicks(9999);
+  renderFrame();
+  EXPECT_EQ(frameTick, 80u);
 }
 
 TEST(MainLoop, NothingDrawnWhileTheWindowIsHidden) {

@@ -1,11 +1,13 @@
 // Reading the settings file for rewriting: sound, foreign and damaged files,
 // raw texts, and the dialog's rules for which choices apply.
-#include <gtest/gtest.h>
+#include "app/settings_file.h"
 
 #include <sys/stat.h>
 
+#include <gtest/gtest.h>
+
+#include "app/frame_pacer.h"
 #include "app/settings_field.h"
-#include "app/settings_file.h"
 #include "config_test_files.h"
 
 TEST(SettingsFile, KeepsTextsWholeAndMatchesTheShowOnEveryOtherField) {
@@ -93,18 +95,27 @@ TEST(SettingsField, ShowOptionsOverrideTheRecord) {
     const char* argument;
     SettingsOptionResult result;
   } cases[] = {
-      {"--showFps", SettingsOptionTaken},       {"--analogClock=on", SettingsOptionTaken},
-      {"--largeClock=0", SettingsOptionTaken},  {"--resolution=1024x768", SettingsOptionTaken},
-      {"--showFps=2", SettingsOptionRefused},   {"--resolutionIndex", SettingsOptionRefused},
-      {"--reservedWord=1", NotASettingsOption}, {"--window-id=5", NotASettingsOption},
-      {"-root", NotASettingsOption},            {"showFps=1", NotASettingsOption},
+      {"--showFps", SettingsOptionTaken},
+      {"--analogClock=on", SettingsOptionTaken},
+      {"--largeClock=0", SettingsOptionTaken},
+      {"--resolution=1024x768", SettingsOptionTaken},
+      {"--showFps=2", SettingsOptionRefused},
+      {"--resolutionIndex", SettingsOptionRefused},
+      {"--reservedWord=1", NotASettingsOption},
+      {"--window-id=5", NotASettingsOption},
+      {"-root", NotASettingsOption},
+      {"showFps=1", NotASettingsOption},
       // The frame cap: a run-time field, also spelt the X11 way.
-      {"--maxFps=0", SettingsOptionTaken},      {"--max-fps=30", SettingsOptionTaken},
-      {"--max-fps=1001", SettingsOptionRefused}, {"--max-fps=-1", SettingsOptionRefused},
+      {"--maxFps=0", SettingsOptionTaken},
+      {"--max-fps=30", SettingsOptionTaken},
+      {"--max-fps=1001", SettingsOptionRefused},
+      {"--max-fps=-1", SettingsOptionRefused},
       {"--max-fps", SettingsOptionRefused},
+      {"--frame-clock=50", SettingsOptionTaken},
+      {"--frame-clock=1001", SettingsOptionRefused},
   };
   Settings r;
-  EXPECT_EQ(r.maxFps, 60u);
+  EXPECT_EQ(r.maxFps, FramePacer::rendererDefault);
   for (const Case& c : cases) {
     std::string error;
     EXPECT_EQ(applySettingsOption(r, c.argument, error), c.result) << c.argument;
@@ -116,4 +127,5 @@ TEST(SettingsField, ShowOptionsOverrideTheRecord) {
   EXPECT_EQ(r.resolutionIndex, 3u);
   EXPECT_EQ(r.reservedWord, 0u);
   EXPECT_EQ(r.maxFps, 30u);
+  EXPECT_EQ(r.frameClock, 50u);
 }

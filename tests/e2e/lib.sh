@@ -50,7 +50,7 @@ write_settings() {
 # which would stand between this shell and the show.
 FAKETIME_LIB=$(ls /usr/lib/*/faketime/libfaketimeMT.so.1 2>/dev/null | head -1)
 start_show() {
-  rm -f "$WORK/probe"
+  rm -f "$WORK/probe" "$WORK/probe.gl"
   local preload=$PROBE_LIB
   [ -n "${SHOW_TIME:-}" ] && preload="$preload:$FAKETIME_LIB"
   FAKETIME=${SHOW_TIME:-} ORVEL_PROBE="$WORK/probe" ORVEL_PROBE_STOPS="${SHOW_STOPS:-}" LD_PRELOAD="$preload" \
@@ -106,6 +106,15 @@ eventually() {
     [ "$SECONDS" -ge "$deadline" ] && return 1
     sleep 0.05
   done
+}
+
+# gl_probe: reads what GL had at the last swap into SAMPLE_BUFFERS and
+# SAMPLES (the drawable's), MULTISAMPLE (1: GL_MULTISAMPLE on), LISTS and
+# CULLED (display lists the frame drew, and of them those drawn with
+# GL_CULL_FACE on) and RENDERER; false before the first frame.
+gl_probe() {
+  SAMPLE_BUFFERS=-1 SAMPLES=-1 MULTISAMPLE=-1 CULLED=0 LISTS=0 RENDERER=
+  [ -s "$WORK/probe.gl" ] && read -r SAMPLE_BUFFERS SAMPLES MULTISAMPLE CULLED LISTS RENDERER <"$WORK/probe.gl"
 }
 
 # await_frames N: the show has swapped at least N frames since it started.

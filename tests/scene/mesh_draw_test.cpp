@@ -36,9 +36,14 @@ const Calls kMaterial = {"glMaterialf(GL_FRONT_AND_BACK,GL_SHININESS,12.5)",
 
 // A mesh's first draw: its triangles into display list 1, then the list.
 Calls firstDraw(int vertices) {
-  return {"glGenLists(1)", "glNewList(1,GL_COMPILE)", "glVertexPointer(3,GL_DOUBLE,0)", "glNormalPointer(GL_DOUBLE,0)",
-          "glTexCoordPointer(2,GL_DOUBLE,0)", "glDrawArrays(GL_TRIANGLES,0," + std::to_string(vertices) + ")",
-          "glEndList()", "glCallList(1)"};
+  return {"glGenLists(1)",
+          "glNewList(1,GL_COMPILE)",
+          "glVertexPointer(3,GL_DOUBLE,0)",
+          "glNormalPointer(GL_DOUBLE,0)",
+          "glTexCoordPointer(2,GL_DOUBLE,0)",
+          "glDrawArrays(GL_TRIANGLES,0," + std::to_string(vertices) + ")",
+          "glEndList()",
+          "glCallList(1)"};
 }
 
 Calls with(Calls head, const Calls& tail) {
@@ -51,6 +56,13 @@ void depthOffAroundMeshes(int32_t phase, int32_t) {
   if (phase == 2) glEnable(GL_DEPTH_TEST);
 }
 
+MeshSpec closedSpec() {
+  MeshSpec s;
+  s.triangles = 1;
+  s.closed = 1;
+  return s;
+}
+
 class MeshDrawTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -58,7 +70,8 @@ class MeshDrawTest : public ::testing::Test {
     folder.write("m.pak", {{"opaque", MeshBytes().mesh("", 1).bytes()},
                            {"alpha", MeshBytes().mesh("", 2, 1, 0).bytes()},
                            {"glass", MeshBytes().mesh("_#Fire32x32", 1, 0, 1).bytes()},
-                           {"cutglass", MeshBytes().mesh("_#Fire64x64", 1, 1, 1).bytes()}});
+                           {"cutglass", MeshBytes().mesh("_#Fire64x64", 1, 1, 1).bytes()},
+                           {"solid", MeshBytes().mesh(closedSpec()).bytes()}});
     glEnable(GL_DEPTH_TEST);  // the display's baseline
     glrec::clearCalls();
   }
@@ -109,6 +122,21 @@ TEST_F(MeshDrawTest, AlphaTestOnlyAroundItsMesh) {
   deleteSceneTree(n);
 }
 
+// A closed mesh's back faces are culled, and only its own.
+TEST_F(MeshDrawTest, CullingOnlyAroundAClosedMesh) {
+  SceneNode* n = node("solid");
+  n->render();
+  EXPECT_EQ(glrec::indexOf("glEnable(GL_CULL_FACE)"), glrec::indexOf("glGetDoublev(GL_MODELVIEW_MATRIX)") + 1);
+  EXPECT_EQ(glrec::indexOf("glDisable(GL_CULL_FACE)"), glrec::indexOf("glCallList(1)") + 1) << glrec::dump();
+  EXPECT_FALSE(glrec::enabled(GL_CULL_FACE));
+  deleteSceneTree(n);
+  glrec::clearCalls();
+  n = node("opaque");
+  n->render();
+  EXPECT_EQ(glrec::count("glEnable(GL_CULL_FACE)"), 0);
+  deleteSceneTree(n);
+}
+
 TEST_F(MeshDrawTest, DeferredMeshKeepsADepthOffCallbackAndRestoresTheBaseline) {
   SceneNode* n = node("glass");
   n->addFrameCallback(depthOffAroundMeshes, 0);
@@ -119,10 +147,11 @@ TEST_F(MeshDrawTest, DeferredMeshKeepsADepthOffCallbackAndRestoresTheBaseline) {
   glrec::clearCalls();
   flushDeferredMeshes();
   const uint32_t t = n->meshes[0]->texture;
-  EXPECT_EQ(glrec::calls(),
-            with(with({"glDepthMask(GL_FALSE)", "glDisable(GL_DEPTH_TEST)", "glLoadMatrixd()", "glEnable(GL_BLEND)", bind(t)},
-                      with(kMaterial, firstDraw(3))),
-                 {"glEnable(GL_DEPTH_TEST)", "glDisable(GL_BLEND)", "glDepthMask(GL_TRUE)"}));
+  EXPECT_EQ(
+      glrec::calls(),
+      with(with({"glDepthMask(GL_FALSE)", "glDisable(GL_DEPTH_TEST)", "glLoadMatrixd()", "glEnable(GL_BLEND)", bind(t)},
+                with(kMaterial, firstDraw(3))),
+           {"glEnable(GL_DEPTH_TEST)", "glDisable(GL_BLEND)", "glDepthMask(GL_TRUE)"}));
   EXPECT_TRUE(deferredMeshes.empty());
   deleteSceneTree(n);
 }

@@ -81,7 +81,7 @@ std::vector<uint8_t> MeshBytes::bytes() const {
     for (int i = 0; i < 80; ++i) out.push_back(static_cast<uint8_t>(0xA0 + i % 16));
     out.push_back(s.alphaTest);
     out.push_back(s.deferred);
-    out.push_back(0xEE);
+    out.push_back(s.closed);
     out.push_back(0xEE);
     for (float f : kAmbient) putRaw(&out, f);
     for (float f : kDiffuse) putRaw(&out, f);

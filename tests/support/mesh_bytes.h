@@ -20,6 +20,7 @@ struct MeshSpec {
   int32_t triangles = 0;
   uint8_t alphaTest = 0;
   uint8_t deferred = 0;
+  uint8_t closed = 0;
   int32_t nameSize = INT32_MIN;         // the stored L; default: bytes written
   int32_t storedTriangles = INT32_MIN;  // the stored N; default: triangles
   bool terminate = true;                // write the zero byte after the name

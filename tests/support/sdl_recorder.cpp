@@ -17,6 +17,7 @@ struct State {
   SDL_VideoInfo info{};
   SDL_Surface surface{};
   int refusedModes = 0;
+  int grantedModes = 0;  // before the refused ones
   bool refuseInit = false;
   void (*hook)(int) = nullptr;
   void (*delayHook)(Uint32) = nullptr;
@@ -30,16 +31,26 @@ State& st() {
 
 const char* attributeName(SDL_GLattr a) {
   switch (a) {
-    case SDL_GL_RED_SIZE: return "SDL_GL_RED_SIZE";
-    case SDL_GL_GREEN_SIZE: return "SDL_GL_GREEN_SIZE";
-    case SDL_GL_BLUE_SIZE: return "SDL_GL_BLUE_SIZE";
-    case SDL_GL_DEPTH_SIZE: return "SDL_GL_DEPTH_SIZE";
-    case SDL_GL_DOUBLEBUFFER: return "SDL_GL_DOUBLEBUFFER";
-    case SDL_GL_MULTISAMPLEBUFFERS: return "SDL_GL_MULTISAMPLEBUFFERS";
-    case SDL_GL_MULTISAMPLESAMPLES: return "SDL_GL_MULTISAMPLESAMPLES";
-    case SDL_GL_ACCELERATED_VISUAL: return "SDL_GL_ACCELERATED_VISUAL";
-    case SDL_GL_SWAP_CONTROL: return "SDL_GL_SWAP_CONTROL";
-    default: return "SDL_GL_(other)";
+    case SDL_GL_RED_SIZE:
+      return "SDL_GL_RED_SIZE";
+    case SDL_GL_GREEN_SIZE:
+      return "SDL_GL_GREEN_SIZE";
+    case SDL_GL_BLUE_SIZE:
+      return "SDL_GL_BLUE_SIZE";
+    case SDL_GL_DEPTH_SIZE:
+      return "SDL_GL_DEPTH_SIZE";
+    case SDL_GL_DOUBLEBUFFER:
+      return "SDL_GL_DOUBLEBUFFER";
+    case SDL_GL_MULTISAMPLEBUFFERS:
+      return "SDL_GL_MULTISAMPLEBUFFERS";
+    case SDL_GL_MULTISAMPLESAMPLES:
+      return "SDL_GL_MULTISAMPLESAMPLES";
+    case SDL_GL_ACCELERATED_VISUAL:
+      return "SDL_GL_ACCELERATED_VISUAL";
+    case SDL_GL_SWAP_CONTROL:
+      return "SDL_GL_SWAP_CONTROL";
+    default:
+      return "SDL_GL_(other)";
   }
 }
 
@@ -82,7 +93,10 @@ void setDesktop(int width, int height, int bitsPerPixel) {
   st().info.current_h = height;
   st().info.vfmt = &st().format;
 }
-void refuseModes(int count) { st().refusedModes = count; }
+void refuseModes(int count, int granted) {
+  st().refusedModes = count;
+  st().grantedModes = granted;
+}
 void refuseInit() { st().refuseInit = true; }
 void onSwap(void (*hook)(int)) { st().hook = hook; }
 void onDelay(void (*hook)(Uint32)) { st().delayHook = hook; }
@@ -100,6 +114,9 @@ int SDL_Init(Uint32 flags) {
 }
 Uint32 SDL_WasInit(Uint32 flags) { return st().refuseInit ? 0 : flags & SDL_INIT_VIDEO; }
 void SDL_Quit(void) { glrec::note("SDL_Quit()"); }
+void SDL_QuitSubSystem(Uint32 flags) {
+  note(flags == SDL_INIT_VIDEO ? "SDL_QuitSubSystem(SDL_INIT_VIDEO)" : "SDL_QuitSubSystem(0x%lx)", flags);
+}
 const SDL_VideoInfo* SDL_GetVideoInfo(void) { return &st().info; }
 int SDL_GL_SetAttribute(SDL_GLattr attr, int value) {
   glrec::note(std::string("SDL_GL_SetAttribute(") + attributeName(attr) + "," + std::to_string(value) + ")");
@@ -107,7 +124,9 @@ int SDL_GL_SetAttribute(SDL_GLattr attr, int value) {
 }
 SDL_Surface* SDL_SetVideoMode(int width, int height, int bpp, Uint32 flags) {
   note("SDL_SetVideoMode(%ld,%ld,%ld,0x%lx)", width, height, bpp, flags);
-  if (st().refusedModes > 0) {
+  if (st().grantedModes > 0) {
+    --st().grantedModes;
+  } else if (st().refusedModes > 0) {
     --st().refusedModes;
     SDL_SetError("mode refused");
     return nullptr;

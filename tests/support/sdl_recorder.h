@@ -23,8 +23,8 @@ void pushEvent(Uint8 type);
 void pushActive(bool gain);
 // The desktop mode SDL_GetVideoInfo reports.
 void setDesktop(int width, int height, int bitsPerPixel);
-// The next `count` SDL_SetVideoMode calls fail.
-void refuseModes(int count);
+// The next `count` SDL_SetVideoMode calls fail, after `granted` that succeed.
+void refuseModes(int count, int granted = 0);
 // SDL_Init fails.
 void refuseInit();
 

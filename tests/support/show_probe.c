@@ -17,7 +17,13 @@
  * ORVEL_SDL, "compat:FOLDER" or "system:FOLDER", says which SDL 1.2 the run
  * tests: the compatibility layer unpacked into FOLDER, or the system's, which
  * does not come from there. A show on the other one ends at once with status
- * 125 and a message, so that no run passes on the wrong SDL. */
+ * 125 and a message, so that no run passes on the wrong SDL.
+ *
+ * Beside it, in ORVEL_PROBE.gl, what GL itself has after the swap:
+ * "SAMPLE_BUFFERS SAMPLES MULTISAMPLE CULLED LISTS RENDERER": the drawable's
+ * sample buffers and samples, whether GL_MULTISAMPLE is on, and of the
+ * display lists the frame called, how many were drawn with GL_CULL_FACE on;
+ * then GL_RENDERER. */
 #ifndef _GNU_SOURCE
 #define _GNU_SOURCE /* RTLD_NEXT */
 #endif
@@ -28,11 +34,13 @@
 #include <string.h>
 #include <unistd.h>
 
+#include <GL/gl.h>
 #include <SDL/SDL.h>
 #include <SDL/SDL_syswm.h>
 #include <X11/Xlib.h>
 
 static unsigned long frames;
+static unsigned long listsCalled, listsCulled; /* in the frame being drawn */
 static Uint32 lastSwap;
 static Uint32 stoodStill; /* real ticks the show's clock did not count */
 static const char* stops;
@@ -96,6 +104,43 @@ static void report(Uint32 from, Uint32 to) {
   rename(tmp, path); /* readers never see a half-written line */
 }
 
+static void* glFunction(const char* name) { return dlsym(RTLD_NEXT, name); }
+
+/* Meshes are drawn from display lists: whether culling is on is asked of GL
+ * as each is called. */
+void glCallList(GLuint list) {
+  static void (*real)(GLuint);
+  static GLboolean (*isEnabled)(GLenum);
+  if (!real) {
+    real = (void (*)(GLuint))glFunction("glCallList");
+    isEnabled = (GLboolean(*)(GLenum))glFunction("glIsEnabled");
+  }
+  ++listsCalled;
+  if (isEnabled(GL_CULL_FACE)) ++listsCulled;
+  real(list);
+}
+
+static void reportGl(void) {
+  const char* path = getenv("ORVEL_PROBE");
+  if (!path) return;
+  void (*getIntegerv)(GLenum, GLint*) = (void (*)(GLenum, GLint*))glFunction("glGetIntegerv");
+  GLboolean (*isEnabled)(GLenum) = (GLboolean(*)(GLenum))glFunction("glIsEnabled");
+  const GLubyte* (*getString)(GLenum) = (const GLubyte* (*)(GLenum))glFunction("glGetString");
+  GLint sampleBuffers = -1, samples = -1;
+  getIntegerv(GL_SAMPLE_BUFFERS, &sampleBuffers);
+  getIntegerv(GL_SAMPLES, &samples);
+  const char* renderer = (const char*)getString(GL_RENDERER);
+  char name[4096], tmp[4096];
+  snprintf(name, sizeof name, "%s.gl", path);
+  snprintf(tmp, sizeof tmp, "%s.gl.tmp", path);
+  FILE* f = fopen(tmp, "w");
+  if (!f) return;
+  fprintf(f, "%d %d %d %lu %lu %s\n", sampleBuffers, samples, isEnabled(GL_MULTISAMPLE) ? 1 : 0, listsCulled,
+          listsCalled, renderer ? renderer : "?");
+  fclose(f);
+  rename(tmp, name);
+}
+
 /* Waits until the X server has taken everything the show sent, the frame
  * just swapped included, so that a screenshot sees it. */
 static void syncWithServer(void) {
@@ -111,6 +156,8 @@ void SDL_GL_SwapBuffers(void) {
   Uint32 from = lastSwap, to = SDL_GetTicks();
   lastSwap = to;
   ++frames;
+  reportGl();
+  listsCalled = listsCulled = 0;
   report(from, to);
   /* The clock stood at the stop since before this frame began, so the
    * frame is the one drawn at exactly that tick. */
