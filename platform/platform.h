@@ -35,7 +35,9 @@ std::string programFileName(const std::string& windowsName);
 
 // Starts the program at path with workingFolder as its current folder, the
 // caller's environment and argument as its one argument (none when empty).
-// With wait set, blocks until it ends. False when it could not be started.
+// With wait set, blocks until it ends; on Windows it then also ends when the
+// caller is ended (a job closed with the caller), everything it started with
+// it. False when it could not be started.
 bool startProgram(const std::string& path, const std::string& workingFolder, bool wait, const std::string& argument);
 
 // Puts "NAME=value" into the process environment; the text must outlive the

@@ -11,6 +11,7 @@
 
 #include "platform/platform.h"
 #include "platform/regular_file.h"
+#include "platform/win32/win32_process.h"
 
 namespace platform {
 
@@ -100,7 +101,23 @@ FileReadResult readRegularFile(const std::string& path, uint64_t maxBytes, std::
 
 std::string programFileName(const std::string& windowsName) { return windowsName; }
 
-bool startProgram(const std::string& path, const std::string& workingFolder, bool wait, const std::string& argument) {
+// A job whose processes all end when its last handle closes, which the
+// system does for a process however that process ends; null when the system
+// gives none.
+static HANDLE endWithCallerJob() {
+  HANDLE job = CreateJobObjectA(nullptr, nullptr);
+  if (!job) return nullptr;
+  JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
+  limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+  if (!SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits)) {
+    CloseHandle(job);
+    return nullptr;
+  }
+  return job;
+}
+
+HANDLE startProcess(const std::string& path, const std::string& workingFolder, const std::string& argument,
+                    HANDLE job) {
   // The command line starts with the quoted path. Without one, Windows uses
   // the bare path, and the started program would take the words after a
   // space in its folder name for its command line (a folder "My
@@ -110,12 +127,32 @@ bool startProgram(const std::string& path, const std::string& workingFolder, boo
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info = {};
-  if (!CreateProcessA(path.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+  // Into a job it starts suspended, so that it is in the job before it can
+  // start anything of its own.
+  if (!CreateProcessA(path.c_str(), line.data(), nullptr, nullptr, FALSE, job ? CREATE_SUSPENDED : 0, nullptr,
                       workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup, &info))
-    return false;
-  if (wait) WaitForSingleObject(info.hProcess, INFINITE);
+    return nullptr;
+  // Where the job cannot take it (an older system inside a job of its own),
+  // the program still runs, as it did before jobs.
+  if (job) {
+    AssignProcessToJobObject(job, info.hProcess);
+    ResumeThread(info.hThread);
+  }
   CloseHandle(info.hThread);
-  CloseHandle(info.hProcess);
+  return info.hProcess;
+}
+
+bool startProgram(const std::string& path, const std::string& workingFolder, bool wait, const std::string& argument) {
+  // A program waited for runs in a job that ends it when this process's
+  // handle to the job closes: the system knows only the waiting process (the
+  // .scr), and ending that must end the show as well.
+  HANDLE job = wait ? endWithCallerJob() : nullptr;
+  HANDLE process = startProcess(path, workingFolder, argument, job);
+  if (process && wait) WaitForSingleObject(process, INFINITE);
+  // Kept open until now: closing the job ends everything still in it.
+  if (job) CloseHandle(job);
+  if (!process) return false;
+  CloseHandle(process);
   return true;
 }
 

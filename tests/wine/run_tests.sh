@@ -24,9 +24,9 @@ source "$(dirname "$0")/../support/xvfb.sh"
 winpath() { "$WINE" winepath -w "$1" 2>/dev/null; }
 reg_path() { w reg add 'HKLM\Software\quorvant\Orvel Kite\Settings' /v Path /t REG_SZ /d "$1" /f >/dev/null 2>&1; }
 shot() { import -window root "$SHOTS/$1.png" 2>/dev/null; echo "$SHOTS/$1.png"; }
-no_show_left() {  # the Unix side of a Wine process may need a moment to go
+no_show_left() {  # [TENTHS]: the Unix side of a Wine process may need a moment to go
   local i
-  for i in $(seq 50); do pgrep -f 'Orvel Kite.exe' >/dev/null || return 0; sleep 0.1; done
+  for i in $(seq "${1:-50}"); do pgrep -f 'Orvel Kite.exe' >/dev/null || return 0; sleep 0.1; done
   pgrep -af 'Orvel Kite.exe'
   return 1
 }
@@ -118,7 +118,8 @@ check "/c returns while config.exe still runs" not grep -q '^ended' "$fake/confi
 touch "$fake/config.exe.release"
 eventually grep -q '^ended' "$fake/config.exe.started"
 
-echo "== /p into a parent window"
+echo "== /p into a parent window of another process"
+reg_path 'C:\Orvel Kite Test\\'
 for width in 152 200; do
   rm -f "$WORK/go" "$WORK/host.out"
   LIMIT=60 w "$HELPERS/preview_host.exe" "$width" 112 "$SCR" "$(winpath "$WORK/go")" \
@@ -161,6 +162,39 @@ check "the lower half shows snowy ground" [ "$(mean_grey "$SHOT" 1024x300+0+400)
 check "Escape ends the show and /s with status 0" [ "$SHOW_STATUS" -eq 0 ]
 check "no show program is left running" no_show_left
 default_shot=$SHOT
+
+echo "== ending the .scr ends the show"
+LIMIT=180 w "$SCR" /s &
+scr=$!
+eventually landscape_drawn show-before-taskkill
+w taskkill /F /IM "Orvel Kite.scr" >"$WORK/taskkill.out" 2>&1
+check "taskkill /F ends the .scr" bash -c "timeout 30 tail --pid=$scr -f /dev/null"
+check "and the show it waited for, within a few seconds" no_show_left 100
+wait $scr 2>/dev/null
+
+echo "== /p into a pane of a window of the same process, at three sizes"
+# pane_drawn SIZE NAME: the screenshot NAME shows the pane at (40, 40) lit
+# by the picture all over (a black band would be a picture not scaled).
+pane_drawn() {
+  local s
+  s=$(shot "$2")
+  [ "$(mean_grey "$s" "$1+40+40")" -gt 40 ] &&
+    [ "$(mean_grey "$s" "${1%x*}x8+40+$((40 + ${1#*x} - 8))")" -gt 40 ] &&
+    [ "$(mean_grey "$s" "8x${1#*x}+$((40 + ${1%x*} - 8))+40")" -gt 40 ]
+}
+for size in 152x112 228x168 304x224; do
+  rm -f "$WORK/go" "$WORK/pane.out"
+  LIMIT=120 w "$HELPERS/pane_preview_host.exe" "${size%x*}" "${size#*x}" "$(winpath "$WORK/go")" \
+    "$(winpath "$WORK/pane.out")" &
+  host=$!
+  eventually grep -qs "^started" "$WORK/pane.out"
+  check "/p paints the picture over the whole $size pane" eventually pane_drawn "$size" "preview-$size"
+  touch "$WORK/go"
+  timeout 60 tail --pid=$host -f /dev/null
+  out=$(tr -d '\r' <"$WORK/pane.out")
+  check "in a window of the pane's size" grep -q "^view=$size$" <<<"$out"
+  check "the $size preview ends with status 0 when its pane goes" grep -q '^status=0$' <<<"$out"
+done
 
 echo "== config.exe's command line and the next show"
 w "$C/Orvel Kite Test/config.exe" --set showFps=1 >"$WORK/config.out" 2>&1
@@ -240,9 +274,17 @@ check "it removes the registry key and the Apps & features entry" \
 check "it no longer names the screensaver as the current one" [ -z "$(reg_value 'HKCU\Control Panel\Desktop' SCRNSAVE.EXE)" ]
 check "it keeps the settings file unless asked" [ -s "$settings_file" ]
 setup
+# What the programs may leave: the settings, the writers' lock, and the
+# temporary file of a writer ended midway.
+ours() { find "$C/ProgramData" -maxdepth 1 \( -iname '*quorvant*' -o -iname '*orvel*' \) -printf '%f\n' | sort; }
+touch "$settings_file.tmp-1234-5678"
+left=$(ours | tr '\n' ' ')
+check "before, the data folder holds the settings file and its lock ($left)" \
+  [ -s "$settings_file" -a -e "$settings_file.lock" ]
 uninstall /PURGE
-check "/PURGE deletes the settings file too, and nothing is left" \
-  [ ! -e "$settings_file" -a ! -e "$C/Orvel Kite Test" -a ! -e "$C/windows/system32/Orvel Kite.scr" ]
+left=$(ours | tr '\n' ' ')
+check "/PURGE leaves none of our files in the data folder ($left)" [ -z "$left" ]
+check "nor the folder or the screensaver" [ ! -e "$C/Orvel Kite Test" -a ! -e "$C/windows/system32/Orvel Kite.scr" ]
 
 echo "screenshots: $SHOTS/"
 echo "wine: $PASSED passed, $FAILED failed"

@@ -3,7 +3,6 @@
 // waiting), the environment, and the preview window painted in-process and
 // read back with GetPixel.
 #include <windows.h>
-
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -87,8 +86,8 @@ std::string readFile(const std::string& path) {
 // stand-in has written its record (two minutes at most).
 DWORD WINAPI releaseWhenStarted(void* folder) {
   const std::string& install = *static_cast<std::string*>(folder);
-  for (int i = 0; i < 2400 && GetFileAttributesA((install + "Orvel Kite.exe.started").c_str()) == INVALID_FILE_ATTRIBUTES;
-       ++i)
+  for (int i = 0;
+       i < 2400 && GetFileAttributesA((install + "Orvel Kite.exe.started").c_str()) == INVALID_FILE_ATTRIBUTES; ++i)
     Sleep(50);
   std::ofstream((install + "Orvel Kite.exe.release").c_str()).put('\n');
   return 0;
@@ -213,25 +212,28 @@ COLORREF bmpPixel(const std::string& bmp, int x, int y) {
   return RGB(static_cast<uint8_t>(bmp[at + 2]), static_cast<uint8_t>(bmp[at + 1]), static_cast<uint8_t>(bmp[at]));
 }
 
-TEST(Win32Preview, PaintsThePictureAt152AndBlackOtherwise) {
+// Catches a picture painted only at the dialog's standard width, or not
+// scaled to the pane on a scaled screen (150 % and 200 %).
+TEST(Win32Preview, PaintsThePictureScaledToThePane) {
   picturePath = std::string(ORVEL_DIST_DIR) + "/preview.ppk";
   const std::string bmp = readFile(picturePath);
   if (bmp.size() < 54) GTEST_SKIP() << "no preview.ppk in " << ORVEL_DIST_DIR;
 
-  probe = PreviewProbe();
-  HWND host = makeHost(152, 112);
-  EXPECT_EQ(platform::runPreviewWindow(nullptr, reinterpret_cast<intptr_t>(host), paintProbe), 0);
-  EXPECT_EQ(probe.width, 152);
-  EXPECT_EQ(probe.height, 112);
-  EXPECT_EQ(probe.pixels[0], bmpPixel(bmp, 0, 0));
-  EXPECT_EQ(probe.pixels[1], bmpPixel(bmp, 100, 50));
-  EXPECT_EQ(probe.pixels[2], bmpPixel(bmp, 151, 111));
-
-  probe = PreviewProbe();
-  host = makeHost(200, 150);
-  EXPECT_EQ(platform::runPreviewWindow(nullptr, reinterpret_cast<intptr_t>(host), paintProbe), 0);
-  EXPECT_EQ(probe.width, 200);
-  for (COLORREF c : probe.pixels) EXPECT_EQ(c, RGB(0, 0, 0));
+  for (int scale = 2; scale <= 4; ++scale) {  // in halves
+    const int width = 152 * scale / 2, height = 112 * scale / 2;
+    SCOPED_TRACE(width);
+    probe = PreviewProbe();
+    HWND host = makeHost(width, height);
+    EXPECT_EQ(platform::runPreviewWindow(nullptr, reinterpret_cast<intptr_t>(host), paintProbe), 0);
+    EXPECT_EQ(probe.width, width);
+    EXPECT_EQ(probe.height, height);
+    // Scaled up, the corners keep the picture's corner colours.
+    EXPECT_EQ(probe.pixels[0], bmpPixel(bmp, 0, 0));
+    EXPECT_EQ(probe.pixels[2], bmpPixel(bmp, 151, 111));
+    if (scale == 2) {
+      EXPECT_EQ(probe.pixels[1], bmpPixel(bmp, 100, 50));
+    }
+  }
 }
 
 TEST(Win32Preview, NoWindowNoPreview) {

@@ -5,7 +5,7 @@
 ; "Orvel Kite.scr" into the system folder where Windows lists screensavers,
 ; and registers its uninstaller in Apps & features. Silent use:
 ;   orvel-kite-setup.exe /S [/CURRENT] [/D=C:\Folder]   (/CURRENT: make it the current screensaver)
-;   uninstall.exe /S [/PURGE]                             (/PURGE: delete the settings file too)
+;   uninstall.exe /S [/PURGE]                             (/PURGE: delete the settings too)
 
 Unicode true
 Target amd64-unicode
@@ -158,7 +158,11 @@ SectionEnd
 
 Section /o "un.Delete my settings" UnSettings
   SetShellVarContext all
+  ; All that the programs write: the settings file, the writers' lock beside
+  ; it, and any temporary file a writer that was ended midway left.
   Delete "$APPDATA\${SETTINGS_FILE}"
+  Delete "$APPDATA\${SETTINGS_FILE}.lock"
+  Delete "$APPDATA\${SETTINGS_FILE}.tmp-*"
 SectionEnd
 
 Function un.onInit

@@ -2,8 +2,8 @@
 // window at (40, 40) whose client area is WIDTH x HEIGHT starts
 // "SCR /p <its handle>", keeps its messages flowing until the file GO
 // exists, then destroys itself and waits (at most ten seconds) for the
-// preview to end. Writes "hwnd=", "child=" (whether a "Quorvant" child
-// appeared), "size=" (its client size) and "status=" (the preview's exit
+// preview to end. Writes "hwnd=", "child=" (whether a child window of the
+// preview appeared: the picture's or the show's), "size=" (its client size) and "status=" (the preview's exit
 // status, or "timeout") to OUT.
 //   preview_host WIDTH HEIGHT SCR GO OUT
 #include <windows.h>
@@ -40,8 +40,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   cls.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
   cls.lpszClassName = "PreviewHost";
   RegisterClassA(&cls);
-  HWND parent = CreateWindowExA(0, "PreviewHost", "preview host", WS_POPUP | WS_VISIBLE, 40, 40, width, height,
-                                nullptr, nullptr, instance, nullptr);
+  HWND parent = CreateWindowExA(0, "PreviewHost", "preview host", WS_POPUP | WS_VISIBLE, 40, 40, width, height, nullptr,
+                                nullptr, instance, nullptr);
   if (!parent) return 2;
   pump();
   std::fprintf(out, "hwnd=%lld\n", static_cast<long long>(reinterpret_cast<intptr_t>(parent)));
@@ -58,7 +58,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   bool child = false;
   for (int i = 0; i < 600 && !exists(go); ++i) {
     pump();
-    if (!child && FindWindowExA(parent, nullptr, "Quorvant", nullptr)) {
+    if (!child && GetWindow(parent, GW_CHILD)) {
       child = true;
       std::fprintf(out, "child=1\n");
       std::fflush(out);
@@ -66,7 +66,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     Sleep(50);
   }
   if (!child) std::fprintf(out, "child=0\n");
-  if (HWND c = FindWindowExA(parent, nullptr, "Quorvant", nullptr)) {
+  if (HWND c = GetWindow(parent, GW_CHILD)) {
     RECT r;
     GetClientRect(c, &r);
     std::fprintf(out, "size=%ldx%ld\n", r.right - r.left, r.bottom - r.top);

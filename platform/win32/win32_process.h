@@ -1,0 +1,17 @@
+// Starting a program and keeping its process handle, for the callers that
+// wait for it or watch it.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace platform {
+
+// Starts the program at path in workingFolder with argument as the rest of
+// its command line (none when empty), inside job when one is given. Returns
+// its process handle, for the caller to close, or null when it could not be
+// started.
+HANDLE startProcess(const std::string& path, const std::string& workingFolder, const std::string& argument, HANDLE job);
+
+}  // namespace platform
