@@ -5,6 +5,8 @@
 #include <cctype>
 #include <vector>
 
+#include "app/frame_pacer.h"
+
 namespace {
 
 std::string lowerFirst(std::string s) {
@@ -33,6 +35,8 @@ std::string description(const SettingsField& f) {
 
 std::string defaultText(const SettingsField& f) {
   if (f.kind == FieldResolution && f.defaultValue == 0) return "desktop";
+  // The pace follows the renderer: every frame costs CPU on software GL.
+  if (f.defaultValue == FramePacer::rendererDefault) return "60, CPU GL 30";
   return std::to_string(f.defaultValue);
 }
 
