@@ -22,10 +22,13 @@ cmake --install "$BUILD" --prefix "$PREFIX" >"$WORK/install.log" || { cat "$WORK
 # The shows under the daemon start at the pinned date like the reference
 # runs, so that their landscapes turn alike, and report through the probe,
 # each to a file named by its process id: a wrapper on the daemon's PATH.
+# The daemon's user must be able to read the probe: the build folder may lie
+# in a folder closed to others (/root), so a copy goes into the open $WORK.
 mkdir -p "$WORK/bin" "$WORK/probes"
+cp "$PROBE_LIB" "$WORK/libshow_probe.so"
 cat >"$WORK/bin/orvel-kite-pinned" <<EOS
 #!/bin/sh
-exec env LD_PRELOAD="$PROBE_LIB:$FAKETIME_LIB" FAKETIME="@$SHOW_DATE $SHOW_RATE" \\
+exec env LD_PRELOAD="$WORK/libshow_probe.so:$FAKETIME_LIB" FAKETIME="@$SHOW_DATE $SHOW_RATE" \\
   ORVEL_PROBE="$WORK/probes/\$\$" ORVEL_PROBE_STOPS=400 "$PREFIX/bin/orvel-kite" "\$@"
 EOS
 chmod 755 "$WORK/bin/orvel-kite-pinned"
