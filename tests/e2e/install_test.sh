@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # cmake --install into a scratch prefix: the install folder with stripped
 # programs, the links on PATH and in xscreensaver's folder of display modes,
-# the xscreensaver settings page and the desktop entry. The page parses, and
-# the show takes every option it can pass.
+# the xscreensaver settings page, the desktop entry and MATE's screensaver
+# theme, every file and link named in the install manifest. The page parses,
+# the show takes every option it can pass, and desktop-file-validate passes
+# both desktop files.
 source "$(dirname "$0")/lib.sh"
 
 PREFIX="$WORK/prefix"
@@ -41,4 +43,17 @@ check "and says why" grep -q "showFps" "$WORK/err"
 DESKTOP="$PREFIX/share/applications/orvel-kite.desktop"
 check "the desktop entry runs the show in a window" grep -qx 'Exec=orvel-kite -window' "$DESKTOP"
 check "the desktop entry is an application" grep -qx 'Type=Application' "$DESKTOP"
+THEME="$PREFIX/share/applications/screensavers/orvel-kite.desktop"
+check "MATE's theme runs the installed show on its window" \
+  grep -qx "Exec=$PREFIX/libexec/xscreensaver/orvel-kite -root" "$THEME"
+check "MATE's theme is a screensaver" grep -qx 'Categories=Screensaver;' "$THEME"
+# Clean: no error and no warning (hints, which MATE's own themes get too, pass).
+validates() { desktop-file-validate "$1" >"$WORK/validate" 2>&1 && ! grep -qE 'error|warning' "$WORK/validate"; }
+for f in "$DESKTOP" "$THEME"; do
+  check "desktop-file-validate passes ${f#$PREFIX/}" validates "$f"
+done
+# The manifest (what a package holds) names every installed file and link.
+installed=$(cd "$PREFIX" && find . ! -type d | sed "s|^\.|$PREFIX|" | sort)
+check "the install manifest lists every installed file and link" \
+  [ "$installed" = "$(sort "$BUILD/install_manifest.txt")" ]
 finish

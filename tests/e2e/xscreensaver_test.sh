@@ -22,12 +22,22 @@ cmake --install "$BUILD" --prefix "$PREFIX" >"$WORK/install.log" || { cat "$WORK
 # The shows under the daemon start at the pinned date like the reference
 # runs, so that their landscapes turn alike, and report through the probe,
 # each to a file named by its process id, on the SDL this run tests: a
-# wrapper on the daemon's PATH.
+# wrapper on the daemon's PATH. The daemon's user must be able to read the
+# probe and the SDL: the build folder may lie in a folder closed to others
+# (/root), so copies go into the open $WORK.
 mkdir -p "$WORK/bin" "$WORK/probes"
+cp "$PROBE_LIB" "$WORK/libshow_probe.so"
+sdl="${ORVEL_SDL:-}" libs="${LD_LIBRARY_PATH:-}"
+if [ "${sdl%%:*}" = compat ]; then
+  cp -a "${sdl#compat:}" "$WORK/sdl12-compat"
+  sdl="compat:$WORK/sdl12-compat" libs="$WORK/sdl12-compat/lib"
+elif [ -n "$sdl" ]; then
+  sdl="system:$WORK/sdl12-compat"
+fi
 cat >"$WORK/bin/orvel-kite-pinned" <<EOS
 #!/bin/sh
-exec env LD_PRELOAD="$PROBE_LIB:$FAKETIME_LIB" FAKETIME="@$SHOW_DATE $SHOW_RATE" \\
-  LD_LIBRARY_PATH="${LD_LIBRARY_PATH:-}" ORVEL_SDL="${ORVEL_SDL:-}" ORVEL_PROBE="$WORK/probes/\$\$" ORVEL_PROBE_STOPS=400 "$PREFIX/bin/orvel-kite" "\$@"
+exec env LD_PRELOAD="$WORK/libshow_probe.so:$FAKETIME_LIB" FAKETIME="@$SHOW_DATE $SHOW_RATE" \\
+  LD_LIBRARY_PATH="$libs" ORVEL_SDL="$sdl" ORVEL_PROBE="$WORK/probes/\$\$" ORVEL_PROBE_STOPS=400 "$PREFIX/bin/orvel-kite" "\$@"
 EOS
 chmod 755 "$WORK/bin/orvel-kite-pinned"
 
