@@ -263,7 +263,7 @@ static bool softwareRenderer() {
 }
 
 bool Display::setModeAgainWithoutSamples(unsigned int flags, bool& modeSet) {
-  if (!softwareRenderer()) return false;
+  if (!platform::singleSampleRestart || !softwareRenderer()) return false;
   // The renderer is known only now that a context exists. On the CPU every
   // sample is paid for, in the clear and the resolve even while
   // GL_MULTISAMPLE is off, so the mode is set again with one sample a pixel.

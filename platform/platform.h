@@ -49,6 +49,14 @@ void putEnvironment(const char* assignment);
 // text terminal, an off-screen or dummy one) is no display for the show.
 extern const char* const displayVideoDrivers[];
 
+// Whether a software renderer's multisampled drawable may be replaced by
+// starting SDL video over with one sample a pixel. Windows' own software GL
+// has no multisampled pixel formats, so it gets one sample from the start,
+// and SDL 1.2's full-screen window there does not always come back from a
+// restart (over two monitors it stayed unmapped): Windows keeps its first
+// drawable and only switches GL_MULTISAMPLE off.
+extern const bool singleSampleRestart;
+
 // Keeps the libraries under SDL from starting a session message bus of
 // their own when the user has none: such a bus would outlive the show.
 void useOnlyRunningSessionBus();

@@ -108,6 +108,8 @@ void putEnvironment(const char* assignment) { putenv(const_cast<char*>(assignmen
 // console's KMS only through the compatibility layer over SDL 2.
 const char* const displayVideoDrivers[] = {"x11", "wayland", "KMSDRM", nullptr};
 
+const bool singleSampleRestart = true;
+
 // Without a bus address the message-bus library launches a bus of its own
 // (the layer over SDL 2 asks for one to inhibit blanking and for input
 // methods), and it stays when the show ends. The user's bus, when there is

@@ -161,6 +161,8 @@ void putEnvironment(const char* assignment) { _putenv(assignment); }
 // The graphics device interface driver carries OpenGL through WGL.
 const char* const displayVideoDrivers[] = {"windib", "directx", nullptr};
 
+const bool singleSampleRestart = false;
+
 // Windows has no session message bus.
 void useOnlyRunningSessionBus() {}
 
