@@ -29,7 +29,9 @@ mkdir -p "$WORK/bin" "$WORK/probes"
 cp "$PROBE_LIB" "$WORK/libshow_probe.so"
 sdl="${ORVEL_SDL:-}" libs="${LD_LIBRARY_PATH:-}"
 if [ "${sdl%%:*}" = compat ]; then
-  cp -a "${sdl#compat:}" "$WORK/sdl12-compat"
+  # The layer's folder holds links into the build folder: the files go.
+  mkdir -p "$WORK/sdl12-compat"
+  cp -rL "${sdl#compat:}/lib" "$WORK/sdl12-compat/lib"
   sdl="compat:$WORK/sdl12-compat" libs="$WORK/sdl12-compat/lib"
 elif [ -n "$sdl" ]; then
   sdl="system:$WORK/sdl12-compat"
