@@ -103,12 +103,16 @@ static void startDisplayDriver() {
   if (!displayDriver(name)) refuseDriver(name);
 }
 
-// Hidden by a cursor of no pixels rather than by SDL_ShowCursor: the layer
-// over SDL 2 takes a hidden cursor in a grabbed full-screen window for
-// relative mouse mode, which hears only devices that move relatively, so
-// an absolute pointer (a tablet, a remote desktop's or a virtual machine's)
-// would never end the show.
+// Hidden by a cursor of no pixels rather than by SDL_ShowCursor where the
+// platform says so: the layer over SDL 2 takes a hidden cursor in a grabbed
+// full-screen window for relative mouse mode, which hears only devices that
+// move relatively, so an absolute pointer (a tablet, a remote desktop's or a
+// virtual machine's) would never end the show.
 static void hideCursor() {
+  if (!platform::blankCursor) {
+    SDL_ShowCursor(0);
+    return;
+  }
   static Uint8 noPixels[8] = {};
   static SDL_Cursor* blank = SDL_CreateCursor(noPixels, noPixels, 8, 8, 0, 0);
   if (blank) SDL_SetCursor(blank);

@@ -57,6 +57,13 @@ extern const char* const displayVideoDrivers[];
 // drawable and only switches GL_MULTISAMPLE off.
 extern const bool singleSampleRestart;
 
+// Whether the show hides the pointer with a cursor of no pixels rather than
+// with SDL_ShowCursor. The layer over SDL 2 (Linux) takes a hidden cursor in
+// a grabbed full-screen window for relative mouse mode, which misses absolute
+// pointers. Windows has only SDL 1.2, whose hidden cursor is what lets the
+// pointer's movements over another monitor's cover reach the show.
+extern const bool blankCursor;
+
 // Keeps the libraries under SDL from starting a session message bus of
 // their own when the user has none: such a bus would outlive the show.
 void useOnlyRunningSessionBus();

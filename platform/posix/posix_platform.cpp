@@ -109,6 +109,7 @@ void putEnvironment(const char* assignment) { putenv(const_cast<char*>(assignmen
 const char* const displayVideoDrivers[] = {"x11", "wayland", "KMSDRM", nullptr};
 
 const bool singleSampleRestart = true;
+const bool blankCursor = true;
 
 // Without a bus address the message-bus library launches a bus of its own
 // (the layer over SDL 2 asks for one to inhibit blanking and for input

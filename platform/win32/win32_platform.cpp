@@ -162,6 +162,7 @@ void putEnvironment(const char* assignment) { _putenv(assignment); }
 const char* const displayVideoDrivers[] = {"windib", "directx", nullptr};
 
 const bool singleSampleRestart = false;
+const bool blankCursor = false;
 
 // Windows has no session message bus.
 void useOnlyRunningSessionBus() {}
