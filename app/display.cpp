@@ -272,8 +272,10 @@ bool Display::setModeAgainWithoutSamples(unsigned int flags, bool& modeSet) {
   // sample is paid for, in the clear and the resolve even while
   // GL_MULTISAMPLE is off, so the mode is set again with one sample a pixel.
   // SDL keeps its window, and the window its samples, when a mode of the
-  // same size is set again: video starts over instead.
-  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  // same size is set again: SDL starts over instead (all of it: the layer
+  // over SDL 2 of Debian 13 refuses to start video alone again when a
+  // driver is named).
+  SDL_Quit();
   startVideo();
   setGlAttributes(0);
   modeSet = SDL_SetVideoMode(width, height, 32, flags) != nullptr;

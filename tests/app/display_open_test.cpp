@@ -80,7 +80,7 @@ TEST(DisplayOpen, ModeAttributesFallbackAndCursor) {
     want.push_back(mode);
     if (c.renderer == kSoftware) {
       // Video starts over, so that SDL makes a new window with one sample.
-      want.push_back("SDL_QuitSubSystem(SDL_INIT_VIDEO)");
+      want.push_back("SDL_Quit()");
       want.push_back("SDL_Init(SDL_INIT_VIDEO)");
       std::vector<std::string> single = kAttributes;
       single[5] = kWithoutMultisampling[0];
@@ -100,8 +100,9 @@ TEST(DisplayOpen, ModeAttributesFallbackAndCursor) {
     EXPECT_EQ(sdlCalls(), want) << glrec::dump();
     // The cursor goes last, after the projection.
     EXPECT_EQ(glrec::calls().back(), "SDL_SetCursor(no pixels)");
-    EXPECT_GT(glrec::indexOf("SDL_SetCursor(no pixels)"),
-              glrec::indexOf("glViewport(0,0," + std::to_string(c.wantWidth) + "," + std::to_string(c.wantHeight) + ")"));
+    EXPECT_GT(
+        glrec::indexOf("SDL_SetCursor(no pixels)"),
+        glrec::indexOf("glViewport(0,0," + std::to_string(c.wantWidth) + "," + std::to_string(c.wantHeight) + ")"));
   }
 }
 
