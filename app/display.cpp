@@ -218,7 +218,9 @@ void Display::setMode(unsigned int flags) {
     // A display without 4-sample multisampling still runs, without it.
     SDL_GL_SetAttribute(SDL_GL_MULTISAMPLEBUFFERS, 0);
     SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, 0);
-    SDL_GL_SetAttribute(SDL_GL_ACCELERATED_VISUAL, 0);
+    // Any visual: SDL 2 takes 0 for "software visuals only" and finds none
+    // on a GPU or on llvmpipe.
+    SDL_GL_SetAttribute(SDL_GL_ACCELERATED_VISUAL, -1);
     if (SDL_SetVideoMode(width, height, 32, flags) == nullptr) exitVideoFailed("Video mode set failed");
   }
 

@@ -23,7 +23,7 @@ const std::vector<std::string> kAttributes = {
 const std::vector<std::string> kWithoutMultisampling = {
     "SDL_GL_SetAttribute(SDL_GL_MULTISAMPLEBUFFERS,0)",
     "SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES,0)",
-    "SDL_GL_SetAttribute(SDL_GL_ACCELERATED_VISUAL,0)",
+    "SDL_GL_SetAttribute(SDL_GL_ACCELERATED_VISUAL,-1)",
 };
 
 // The SDL calls and GL_MULTISAMPLE, in order; the rest of the GL state has
