@@ -215,9 +215,12 @@ void Display::setMode(unsigned int flags) {
   bool modeSet = SDL_SetVideoMode(width, height, 32, flags) != nullptr;
   const bool multisampled = modeSet && !setModeAgainWithoutSamples(flags, modeSet);
   if (!modeSet) {
-    // A display without 4-sample multisampling still runs, without it.
-    SDL_GL_SetAttribute(SDL_GL_MULTISAMPLEBUFFERS, 0);
-    SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, 0);
+    // A display without 4-sample multisampling still runs, without it. The
+    // layer over SDL 2 sets no mode after a refused one until SDL starts
+    // over, which forgets the attributes.
+    SDL_Quit();
+    startVideo();
+    setGlAttributes(0);
     // Any visual: SDL 2 takes 0 for "software visuals only" and finds none
     // on a GPU or on llvmpipe.
     SDL_GL_SetAttribute(SDL_GL_ACCELERATED_VISUAL, -1);
