@@ -215,12 +215,8 @@ void Display::setMode(unsigned int flags) {
   bool modeSet = SDL_SetVideoMode(width, height, 32, flags) != nullptr;
   const bool multisampled = modeSet && !setModeAgainWithoutSamples(flags, modeSet);
   if (!modeSet) {
-    // A display without 4-sample multisampling still runs, without it. The
-    // layer over SDL 2 sets no mode after a refused one until SDL starts
-    // over, which forgets the attributes.
-    SDL_Quit();
-    startVideo();
-    setGlAttributes(0);
+    // A display without 4-sample multisampling still runs, without it.
+    startOverWithOneSample();
     // Any visual: SDL 2 takes 0 for "software visuals only" and finds none
     // on a GPU or on llvmpipe.
     SDL_GL_SetAttribute(SDL_GL_ACCELERATED_VISUAL, -1);
@@ -271,18 +267,18 @@ static bool softwareRenderer() {
   return false;
 }
 
+void Display::startOverWithOneSample() {
+  SDL_Quit();
+  startVideo();
+  setGlAttributes(0);
+}
+
 bool Display::setModeAgainWithoutSamples(unsigned int flags, bool& modeSet) {
   if (!platform::singleSampleRestart || !softwareRenderer()) return false;
   // The renderer is known only now that a context exists. On the CPU every
   // sample is paid for, in the clear and the resolve even while
   // GL_MULTISAMPLE is off, so the mode is set again with one sample a pixel.
-  // SDL keeps its window, and the window its samples, when a mode of the
-  // same size is set again: SDL starts over instead (all of it: the layer
-  // over SDL 2 of Debian 13 refuses to start video alone again when a
-  // driver is named).
-  SDL_Quit();
-  startVideo();
-  setGlAttributes(0);
+  startOverWithOneSample();
   modeSet = SDL_SetVideoMode(width, height, 32, flags) != nullptr;
   return true;
 }

@@ -70,6 +70,11 @@ class Display {
   void setMode(unsigned int flags);
   // The attributes of the GL window, with this many samples a pixel.
   void setGlAttributes(int samples);
+  // SDL ended and started again, whole, with one-sample attributes: SDL keeps
+  // a same-size GL window and its samples, and the layer over SDL 2 sets no
+  // mode after a refused one, nor starts video alone again with a driver
+  // named.
+  void startOverWithOneSample();
   // After a multisampled mode was set: on a software renderer, starts video
   // again and sets the mode without samples (modeSet says whether that
   // worked), and returns true.

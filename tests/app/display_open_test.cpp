@@ -26,6 +26,16 @@ const std::vector<std::string> kWithoutMultisampling = {
     "SDL_GL_SetAttribute(SDL_GL_ACCELERATED_VISUAL,-1)",
 };
 
+// SDL ended and started again with the attributes of one sample a pixel.
+void startOverWithOneSample(std::vector<std::string>& want) {
+  want.push_back("SDL_Quit()");
+  want.push_back("SDL_Init(SDL_INIT_VIDEO)");
+  std::vector<std::string> single = kAttributes;
+  single[5] = kWithoutMultisampling[0];
+  single[6] = kWithoutMultisampling[1];
+  want.insert(want.end(), single.begin(), single.end());
+}
+
 // The SDL calls and GL_MULTISAMPLE, in order; the rest of the GL state has
 // its own tests.
 std::vector<std::string> sdlCalls() {
@@ -80,22 +90,12 @@ TEST(DisplayOpen, ModeAttributesFallbackAndCursor) {
     want.push_back(mode);
     if (c.renderer == kSoftware) {
       // Video starts over, so that SDL makes a new window with one sample.
-      want.push_back("SDL_Quit()");
-      want.push_back("SDL_Init(SDL_INIT_VIDEO)");
-      std::vector<std::string> single = kAttributes;
-      single[5] = kWithoutMultisampling[0];
-      single[6] = kWithoutMultisampling[1];
-      want.insert(want.end(), single.begin(), single.end());
+      startOverWithOneSample(want);
       want.push_back(mode);
     }
     if (c.refused != 0) {
       // SDL starts over and takes any single-sample visual.
-      want.push_back("SDL_Quit()");
-      want.push_back("SDL_Init(SDL_INIT_VIDEO)");
-      std::vector<std::string> single = kAttributes;
-      single[5] = kWithoutMultisampling[0];
-      single[6] = kWithoutMultisampling[1];
-      want.insert(want.end(), single.begin(), single.end());
+      startOverWithOneSample(want);
       want.push_back(kWithoutMultisampling[2]);
       want.push_back(mode);
     }
