@@ -24,10 +24,16 @@ source "$(dirname "$0")/../support/xvfb.sh"
 winpath() { "$WINE" winepath -w "$1" 2>/dev/null; }
 reg_path() { w reg add 'HKLM\Software\quorvant\Orvel Kite\Settings' /v Path /t REG_SZ /d "$1" /f >/dev/null 2>&1; }
 shot() { import -window root "$SHOTS/$1.png" 2>/dev/null; echo "$SHOTS/$1.png"; }
+our_shows() {  # the show processes of this Wine prefix, not another session's on the machine
+  local p
+  for p in $(pgrep -f 'Orvel Kite.exe'); do
+    tr '\0' '\n' <"/proc/$p/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "$p"
+  done
+}
 no_show_left() {  # [TENTHS]: the Unix side of a Wine process may need a moment to go
   local i
-  for i in $(seq "${1:-50}"); do pgrep -f 'Orvel Kite.exe' >/dev/null || return 0; sleep 0.1; done
-  pgrep -af 'Orvel Kite.exe'
+  for i in $(seq "${1:-50}"); do [ -z "$(our_shows)" ] && return 0; sleep 0.1; done
+  our_shows | xargs -r ps -o pid=,args= -p
   return 1
 }
 settings_file="$C/ProgramData/quorvant_Orvel Kite_cfg"
@@ -148,7 +154,7 @@ run_show() {
   LIMIT=180 w "$SCR" /s &
   local scr=$!
   eventually "${2:-landscape_drawn}" "$1"
-  pgrep -f 'Orvel Kite.exe' >/dev/null && SHOW_RUNNING=1 || SHOW_RUNNING=0
+  [ -n "$(our_shows)" ] && SHOW_RUNNING=1 || SHOW_RUNNING=0
   xdotool key Escape
   timeout 60 tail --pid=$scr -f /dev/null
   wait $scr
