@@ -1,6 +1,7 @@
 // Preview mode: loads "preview.ppk" through SDL's BMP reader at every paint,
 // scales it to the pane and hands each pixel to the platform's window
-// through a pixel setter. The
+// through a pixel setter; where the platform runs the show live over the
+// picture, it names the installed show and its frame rate there. The
 // picture is read only when it is a regular file of a sane size, so that a
 // FIFO or a device in its place cannot hold up the paint.
 #include "app/preview.h"
@@ -96,7 +97,15 @@ static void paintPreview(int width, int height, platform::PreviewSetPixel setPix
   paintPreviewFrom(installDir.pathOf("preview.ppk"), width, height, setPixel, context);
 }
 
+// The live show in a pane of a few hundred pixels: a few frames a second
+// keep the snow moving at a small share of the full show's cost.
+static const char liveShowOptions[] = "--maxFps=15";
+
 int runPreview(void* instance, bool hasParent, long long parentHandle) {
   if (!hasParent) return 0;
-  return platform::runPreviewWindow(instance, parentHandle, paintPreview);
+  platform::PreviewLiveShow live;
+  live.path = installDir.pathOf(platform::programFileName("Orvel Kite.exe"));
+  live.folder = installDir.folder();
+  live.options = liveShowOptions;
+  return platform::runPreviewWindow(instance, parentHandle, paintPreview, &live);
 }

@@ -84,22 +84,41 @@ void uncoverOtherMonitors();
 // client area. paint is called on every expose with a pixel setter. Returns
 // the mode's exit status once the parent is gone (or at once, with 0, when
 // the handle names no window).
+//
+// Where the system's screensaver dialog leaves the pane to the screensaver
+// (Windows), live names the show to run over the picture: the program at
+// path, started from folder with "-window-id <the preview window> " and
+// options, in a job that ends it when the mode ends. Its window appears only
+// once it has drawn, and one that fails (a non-zero status) is tried again a
+// few times, so the picture stays in sight until the show replaces it and
+// comes back when it ends. The X11 settings programs run the show in their
+// pane themselves: there live is not used.
+struct PreviewLiveShow {
+  std::string path, folder, options;
+};
 typedef void (*PreviewSetPixel)(void* context, int x, int y, unsigned char r, unsigned char g, unsigned char b);
 typedef void (*PreviewPaint)(int width, int height, PreviewSetPixel setPixel, void* context);
-int runPreviewWindow(void* instance, long long parentHandle, PreviewPaint paint);
+int runPreviewWindow(void* instance, long long parentHandle, PreviewPaint paint, const PreviewLiveShow* live = nullptr);
 
 // A window of another program that the show draws into (the screensaver
-// daemon's window, its settings program's preview pane), watched over a
-// connection of our own. These work under X11 only; elsewhere
-// watchHostWindow returns false.
+// daemon's window, its settings program's preview pane). On X11 it is
+// watched over a connection of our own. On Windows the show draws into a
+// child window of its own, disabled (input belongs to the host) and hidden
+// until the first frame has been drawn, so that what the host shows stays in
+// sight until then; it follows the host's size, and the host is gone when
+// that child is (the host may belong to another process, whose handle this
+// process cannot always test).
 
 // What pollHostWindow found since the last call.
 enum HostWindowChange { HostUnchanged, HostResized, HostGone };
 
 // Starts watching window id, or the root window when id is 0; sets id to
-// the window watched and its size. False when there is no such window.
+// the window to hand to SDL (on Windows the show's own child) and its size.
+// False when there is no such window.
 bool watchHostWindow(unsigned long& id, int& width, int& height);
 // Takes the pending notices without blocking; on HostResized the new size.
+// Called before each frame: on Windows the first call after a frame was
+// drawn shows the show's window.
 HostWindowChange pollHostWindow(int& width, int& height);
 // Whether the window watched is mapped, as the last poll found it (true
 // when none is watched): an unmapped window shows nothing drawn into it.

@@ -131,7 +131,7 @@ int runPreviewOn(Display* display, Window parent, platform::PreviewPaint paint) 
 
 namespace platform {
 
-int runPreviewWindow(void*, long long parentHandle, PreviewPaint paint) {
+int runPreviewWindow(void*, long long parentHandle, PreviewPaint paint, const PreviewLiveShow*) {
   if (parentHandle <= 0 || parentHandle > static_cast<long long>(UINT32_MAX)) return 0;
   Display* display = XOpenDisplay(nullptr);
   if (!display) return 0;

@@ -101,10 +101,7 @@ FileReadResult readRegularFile(const std::string& path, uint64_t maxBytes, std::
 
 std::string programFileName(const std::string& windowsName) { return windowsName; }
 
-// A job whose processes all end when its last handle closes, which the
-// system does for a process however that process ends; null when the system
-// gives none.
-static HANDLE endWithCallerJob() {
+HANDLE endWithCallerJob() {
   HANDLE job = CreateJobObjectA(nullptr, nullptr);
   if (!job) return nullptr;
   JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};

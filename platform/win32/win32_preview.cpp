@@ -1,9 +1,15 @@
 // Windows preview window: a child of the screensaver dialog's preview area,
-// painted with SetPixelV by the shared paint code on every WM_PAINT. The mode
-// ends when the dialog destroys the window (or its parent).
+// painted with SetPixelV by the shared paint code on every WM_PAINT. The
+// live show runs over it in a process of its own, so that a show that cannot
+// start or fails costs nothing: its window goes with it and the picture is
+// there again. The mode ends when the dialog destroys the window (or its
+// parent), and the show's job with it.
 #include <windows.h>
 
+#include <string>
+
 #include "platform/platform.h"
+#include "platform/win32/win32_process.h"
 #include "platform/win32/win32_window_class.h"
 
 namespace {
@@ -33,11 +39,23 @@ LRESULT CALLBACK previewWindowProc(HWND window, UINT message, WPARAM wParam, LPA
   }
 }
 
+// A live show that ends with a non-zero status is started again this many
+// times in all: under some GL drivers making the context current fails now
+// and then.
+const int liveShowAttempts = 3;
+
+HANDLE startLiveShow(const platform::PreviewLiveShow& live, HWND window, HANDLE job) {
+  const std::string argument = "-window-id " +
+                               std::to_string(static_cast<unsigned long>(reinterpret_cast<uintptr_t>(window))) + " " +
+                               live.options;
+  return platform::startProcess(live.path, live.folder, argument, job);
+}
+
 }  // namespace
 
 namespace platform {
 
-int runPreviewWindow(void* instance, long long parentHandle, PreviewPaint paint) {
+int runPreviewWindow(void* instance, long long parentHandle, PreviewPaint paint, const PreviewLiveShow* live) {
   HINSTANCE module = instance ? static_cast<HINSTANCE>(instance) : GetModuleHandleA(nullptr);
   HWND parent = reinterpret_cast<HWND>(static_cast<intptr_t>(parentHandle));
   // A handle that names no window leaves nothing to paint into.
@@ -55,19 +73,47 @@ int runPreviewWindow(void* instance, long long parentHandle, PreviewPaint paint)
   previewWidth = client.right - client.left;
   previewHeight = client.bottom - client.top;
 
-  HWND window = CreateWindowExA(0, "Quorvant", "Quorvant", WS_CHILD | WS_VISIBLE, 0, 0, previewWidth, previewHeight,
-                                parent, nullptr, module, nullptr);
+  // Clipping its children, a repaint of the picture leaves the live show's
+  // window alone.
+  HWND window = CreateWindowExA(0, "Quorvant", "Quorvant", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, previewWidth,
+                                previewHeight, parent, nullptr, module, nullptr);
   if (!window) return 0;
   UpdateWindow(window);
 
-  // GetMessage answers -1 on failure; only a positive answer is a message.
+  // Without a job nothing would end the show with the mode: then no show.
+  HANDLE job = live && !live->path.empty() ? endWithCallerJob() : nullptr;
+  HANDLE show = job ? startLiveShow(*live, window, job) : nullptr;
+  int attempts = 1;
   MSG message = {};
-  BOOL got;
-  while ((got = GetMessageA(&message, nullptr, 0, 0)) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
+  bool quit = false;
+  while (!quit) {
+    const DWORD woke = MsgWaitForMultipleObjects(show ? 1 : 0, &show, FALSE, INFINITE, QS_ALLINPUT);
+    if (show && woke == WAIT_OBJECT_0) {
+      // Status 0: its window went with ours, and so does the mode.
+      DWORD status = 0;
+      GetExitCodeProcess(show, &status);
+      CloseHandle(show);
+      show = nullptr;
+      InvalidateRect(window, nullptr, FALSE);
+      if (status != 0 && attempts < liveShowAttempts) {
+        show = startLiveShow(*live, window, job);
+        ++attempts;
+      }
+      continue;
+    }
+    if (woke == WAIT_FAILED) break;
+    while (!quit && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      quit = message.message == WM_QUIT;
+      if (!quit) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+      }
+    }
   }
-  return got < 0 ? 0 : static_cast<int>(message.wParam);
+  if (show) CloseHandle(show);
+  // The last handle to the job: a show still running ends here.
+  if (job) CloseHandle(job);
+  return quit ? static_cast<int>(message.wParam) : 0;
 }
 
 }  // namespace platform

@@ -8,6 +8,11 @@
 
 namespace platform {
 
+// A job whose processes all end when its last handle closes, which the
+// system does for a process however that process ends; null when the system
+// gives none.
+HANDLE endWithCallerJob();
+
 // Starts the program at path in workingFolder with argument as the rest of
 // its command line (none when empty), inside job when one is given. Returns
 // its process handle, for the caller to close, or null when it could not be

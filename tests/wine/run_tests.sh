@@ -140,6 +140,7 @@ for width in 152 200; do
   check "/p makes its child window in the $width-pixel parent" grep -q '^child=1$' <<<"$out"
   check "/p covers the parent's client area" grep -q "^size=${width}x112$" <<<"$out"
   check "/p ends with status 0 when the parent is destroyed ($width)" grep -q '^status=0$' <<<"$out"
+  check "and its live show with it ($width)" no_show_left
 done
 
 echo "== the show from the installed folder"
@@ -188,19 +189,60 @@ pane_drawn() {
     [ "$(mean_grey "$s" "${1%x*}x8+40+$((40 + ${1#*x} - 8))")" -gt 40 ] &&
     [ "$(mean_grey "$s" "8x${1#*x}+$((40 + ${1%x*} - 8))+40")" -gt 40 ]
 }
-for size in 152x112 228x168 304x224; do
+# live_drawn SIZE NAME: the live show has drawn the landscape into a GL
+# window of the pane's size, saved as NAME. Wine shows a child window's GL
+# only to the process that owns its top-level window, so the screen keeps
+# the picture; the show's frames are read from the X window Wine draws
+# them into.
+live_drawn() {
+  local id
+  id=$(xwininfo -root -tree | awk -v s=" ()  $1+0+0 " 'index($0, s) {print $1; exit}')
+  [ -n "$id" ] && import -window "$id" "$SHOTS/$2.png" 2>/dev/null && [ "$(mean_grey "$SHOTS/$2.png")" -gt 60 ]
+}
+# pane_host SIZE: the in-process preview into a pane of SIZE; host is its
+# Wine process, and pane.out says what it saw.
+pane_host() {
   rm -f "$WORK/go" "$WORK/pane.out"
-  LIMIT=120 w "$HELPERS/pane_preview_host.exe" "${size%x*}" "${size#*x}" "$(winpath "$WORK/go")" \
+  LIMIT=120 w "$HELPERS/pane_preview_host.exe" "${1%x*}" "${1#*x}" "$(winpath "$WORK/go")" \
     "$(winpath "$WORK/pane.out")" &
   host=$!
   eventually grep -qs "^started" "$WORK/pane.out"
-  check "/p paints the picture over the whole $size pane" eventually pane_drawn "$size" "preview-$size"
+}
+end_pane_host() {
   touch "$WORK/go"
   timeout 60 tail --pid=$host -f /dev/null
   out=$(tr -d '\r' <"$WORK/pane.out")
+}
+for size in 152x112 228x168 304x224; do
+  pane_host "$size"
+  check "/p paints the picture over the whole $size pane" eventually pane_drawn "$size" "preview-$size"
+  check "and runs the live show in it, which draws the valley at $size" eventually live_drawn "$size" "live-$size"
+  end_pane_host
   check "in a window of the pane's size" grep -q "^view=$size$" <<<"$out"
   check "the $size preview ends with status 0 when its pane goes" grep -q '^status=0$' <<<"$out"
+  check "no live show outlives the $size pane" no_show_left
 done
+
+echo "== /p with a live show that fails"
+# The stand-in show records each start and, released with its fail file,
+# ends with status 1 at once.
+cp "$C/Orvel Kite Test/preview.ppk" "$fake/"
+rm -f "$fake"/*.started "$fake"/*.release "$fake"/*.fail
+reg_path 'C:\fake kite\My Screensavers\\'
+pane_host 228x168
+eventually test -s "$fake/Orvel Kite.exe.started"
+check "/p starts the live show in its window at a low frame rate" \
+  grep -qE '^args=\[-window-id [0-9]+ --maxFps=15\]$' <(tr -d '\r' <"$fake/Orvel Kite.exe.started")
+touch "$fake/Orvel Kite.exe.fail" "$fake/Orvel Kite.exe.release"
+ended_thrice() { [ "$(grep -c '^ended' "$fake/Orvel Kite.exe.started")" -ge 3 ]; }
+check "a failing live show is tried three times" eventually ended_thrice
+check "after which none is left" no_show_left
+check "and the pane keeps the picture" eventually pane_drawn 228x168 preview-live-failed
+end_pane_host
+check "that preview ends with status 0 too" grep -q '^status=0$' <<<"$out"
+check "with no fourth try" [ "$(grep -c '^args=' "$fake/Orvel Kite.exe.started")" -eq 3 ]
+rm -f "$fake"/*.fail
+reg_path 'C:\Orvel Kite Test\\'
 
 echo "== config.exe's command line and the next show"
 w "$C/Orvel Kite Test/config.exe" --set showFps=1 >"$WORK/config.out" 2>&1
