@@ -223,6 +223,37 @@ for size in 152x112 228x168 304x224; do
   check "no live show outlives the $size pane" no_show_left
 done
 
+echo "== the live preview leaves the mouse to the dialog"
+# Set to quit when the mouse moves, the show must still ignore moves over
+# the pane. It counts moves only after its first three seconds; while the
+# mouse keeps moving, it has to draw ten new frames and still run.
+w "$C/Orvel Kite Test/config.exe" --set quitOnMouseMove=1 >/dev/null 2>&1
+pane_host 304x224
+eventually live_drawn 304x224 live-mouse
+show=$(our_shows | head -1)
+show_past_three_seconds() { [ "$(ps -o etimes= -p "$show" | tr -d ' ')" -gt 3 ] 2>/dev/null; }
+eventually show_past_three_seconds
+(for i in $(seq 1200); do xdotool mousemove $((60 + i * 7 % 280)) $((60 + i * 5 % 200)); sleep 0.05; done) &
+mover=$!
+cp "$SHOTS/live-mouse.png" "$WORK/last.png"
+ten_new_frames() {
+  local n=0 deadline=$((SECONDS + 120))
+  while [ "$n" -lt 10 ]; do
+    [ -n "$(our_shows)" ] && [ "$SECONDS" -lt "$deadline" ] || return 1
+    if live_drawn 304x224 live-mouse &&
+      [ "$(compare -metric AE "$SHOTS/live-mouse.png" "$WORK/last.png" null: 2>&1)" != 0 ]; then
+      cp "$SHOTS/live-mouse.png" "$WORK/last.png"
+      n=$((n + 1))
+    fi
+    sleep 0.05
+  done
+}
+check "mouse moves over the pane do not end a show set to quit on them" ten_new_frames
+kill $mover 2>/dev/null
+wait $mover 2>/dev/null
+end_pane_host
+rm -f "$settings_file"
+
 echo "== /p with a live show that fails"
 # The stand-in show records each start and, released with its fail file,
 # ends with status 1 at once.
