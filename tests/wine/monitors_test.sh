@@ -5,7 +5,8 @@
 # and its Xinerama heads all sit at 0,0). Both monitors show the valley, each
 # in a show process of its own with its own calendar; Escape, or a mouse
 # movement over the second monitor in a show that quits on mouse moves, ends
-# both, and the second monitor, dark grey before, shows the desktop again.
+# both, and the second monitor, dark grey before, shows the desktop again;
+# ending the screensaver run's .scr ends both shows too.
 #   monitors_test.sh BUILD_WIN
 # Needs WINE, WINEPREFIX (booted) and DISPLAY (the X server Xephyr opens its
 # window on) from scripts/test-windows. Every wait has a time limit.
@@ -110,6 +111,14 @@ wait $show
 check "with status 0" [ $? -eq 0 ]
 import -window root "$SHOTS/monitors-after.png" 2>/dev/null
 check "the cover goes with the show" desktop "$SHOTS/monitors-after.png"
+
+# The screensaver run: ending the .scr ends the shows on every monitor.
+(cd "$DIST" && LIMIT=120 w "$DIST/Orvel Kite.scr" /s) &
+scr=$!
+check "the screensaver run shows the valley on both monitors" valleys_come
+w taskkill /F /IM "Orvel Kite.scr" >/dev/null 2>&1
+check "ending the .scr ends the shows on both monitors" eventually no_shows
+wait $scr 2>/dev/null
 
 echo "screenshots: $SHOTS/monitors-*.png"
 echo "wine monitors: $PASSED passed, $FAILED failed"
