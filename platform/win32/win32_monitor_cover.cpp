@@ -8,7 +8,13 @@
 // turns a key or a real mouse movement into the SDL event the show's loop
 // already handles. A monitor's show that ends with status 0 ended on the
 // user's input (or its cover went): this show then ends as on Escape, and
-// its covers going end all the others.
+// its covers going end all the others. A monitor's show draws over its
+// cover in a top-most pop-up of its own (GL drawn into another process's
+// window is not always shown: Wine shows none of it), black until the first
+// frame, which never takes the focus: a full-screen SDL window that loses it
+// minimises itself.
+#include "platform/win32/win32_monitor_cover.h"
+
 #include <windows.h>
 #include <SDL/SDL.h>
 // SDL's header defines it bare; the build defines it as 1.
@@ -16,6 +22,7 @@
 #include <SDL/SDL_syswm.h>
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -27,18 +34,62 @@ const char monitorCoverClass[] = "OrvelKiteCover";
 
 namespace {
 
+const char drawingClass[] = "OrvelKiteMonitor";
 // This unit's own state: the cover windows shown, and the cursor position
-// last seen, against which a real mouse movement is told apart.
+// last seen, against which a real mouse movement is told apart; in a
+// monitor's show, the cover it draws over.
 std::vector<HWND> covers;
 POINT lastCursor;
 // The monitors' shows still running, and whether one has ended the show.
 std::vector<HANDLE> monitorShows;
 bool endedByMonitorShow = false;
+HWND coverDrawnOver;
 
 // How often the covers look at the monitors' shows, and how long the show
 // waits for them at its end.
 const UINT showCheckMs = 100;
 const DWORD showEndWaitMs = 5000;
+
+// A black top-most pop-up over a monitor, of the class name with procedure,
+// shown without taking the focus and kept out of the task bar and Alt+Tab.
+HWND showMonitorWindow(const char* className, WNDPROC procedure, int left, int top, int width, int height) {
+  HINSTANCE module = GetModuleHandleA(nullptr);
+  if (!registerWindowClass(module, className, procedure, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)), 0, nullptr,
+                           nullptr))
+    return nullptr;
+  HWND window = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, className, "Orvel Kite", WS_POPUP,
+                                left, top, width, height, nullptr, nullptr, module, nullptr);
+  if (!window) return nullptr;
+  ShowWindow(window, SW_SHOWNOACTIVATE);
+  UpdateWindow(window);
+  return window;
+}
+
+// What every window over a monitor answers alike: no cursor, no activation
+// by a click (the keyboard stays with the show on the primary monitor), no
+// close on request (only its program removes it). True, with result, for
+// those messages.
+bool answerMonitorWindow(UINT message, LRESULT& result) {
+  switch (message) {
+    case WM_SETCURSOR:
+      SetCursor(nullptr);
+      result = TRUE;
+      return true;
+    case WM_MOUSEACTIVATE:
+      result = MA_NOACTIVATE;
+      return true;
+    case WM_CLOSE:
+      result = 0;
+      return true;
+  }
+  return false;
+}
+
+LRESULT CALLBACK drawingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result;
+  if (answerMonitorWindow(message, result)) return result;
+  return DefWindowProcA(window, message, wParam, lParam);
+}
 
 void pushKey(WPARAM key) {
   SDL_Event event;
@@ -156,3 +207,22 @@ void uncoverOtherMonitors() {
 }
 
 }  // namespace platform
+
+bool isMonitorCover(HWND window) {
+  char className[sizeof monitorCoverClass + 1] = "";
+  return IsWindow(window) && GetClassNameA(window, className, sizeof className) &&
+         std::strcmp(className, monitorCoverClass) == 0;
+}
+
+HWND drawOverMonitorCover(HWND cover, int& width, int& height) {
+  RECT r;
+  if (!GetWindowRect(cover, &r) || r.right <= r.left || r.bottom <= r.top) return nullptr;
+  HWND drawing = showMonitorWindow(drawingClass, drawingProc, r.left, r.top, r.right - r.left, r.bottom - r.top);
+  if (!drawing) return nullptr;
+  coverDrawnOver = cover;
+  width = r.right - r.left;
+  height = r.bottom - r.top;
+  return drawing;
+}
+
+bool monitorCoverGone() { return coverDrawnOver && !IsWindow(coverDrawnOver); }

@@ -14,6 +14,7 @@
 #include "app/install_dir.h"
 #include "app/preview.h"
 #include "platform/platform.h"
+#include "platform/win32/win32_monitor_cover.h"
 #include "platform/win32/win32_window_class.h"
 
 namespace {
