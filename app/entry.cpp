@@ -89,7 +89,7 @@ static int runShow(const std::string& commandLine) {
     display->openDesktopWindow(1024, 768);
   } else {
     display->open(settings->displayWidth(), settings->displayHeight(), settings->displayDepth());
-    platform::coverOtherMonitors();
+    platform::coverOtherMonitors(commandLine);
   }
   buildScene();
   runMainLoop();

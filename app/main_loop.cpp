@@ -31,6 +31,10 @@ static const Uint32 idleCheckMs = 100;
 void runMainLoop() {
   bool quitRequested = false;
   bool visible = true;
+  // SDL reports where the pointer is the first time it hears of it, also
+  // when a window appears under a still pointer: that first report is no
+  // movement. SDL drops reports of an unchanged position after it.
+  bool pointerPlaced = false;
   FramePacer pacer(SDL_GetTicks, SDL_Delay);
   pacer.setRate(FramePacer::rateFor(settings->maxFps, platform::displayRefreshRate(), display->softwareRendered));
   while (!(quitRequested && sceneRoot->dead && overlayRoot->dead)) {
@@ -41,7 +45,9 @@ void runMainLoop() {
       } else if (event.type == SDL_MOUSEMOTION) {
         // SDL reports a motion soon after start even without input, so
         // motion counts only after the first three seconds.
-        if (SDL_GetTicks() > 3000 && settings->quitOnMouseMove) endShow(quitRequested);
+        const bool moved = pointerPlaced;
+        pointerPlaced = true;
+        if (moved && SDL_GetTicks() > 3000 && settings->quitOnMouseMove) endShow(quitRequested);
       } else if (event.type == SDL_VIDEORESIZE) {
         followResize(display->resize(event.resize.w, event.resize.h), quitRequested);
       } else if (event.type == SDL_QUIT && display->target == TargetDesktopWindow) {

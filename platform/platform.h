@@ -74,10 +74,14 @@ int displayRefreshRate();
 
 // Covers every monitor but the one the show's full-screen window fills with
 // a black, top-most window without frame or cursor, so no other screen
-// shows the desktop while the show runs; input on a cover counts as input
-// on the show. Called after the display is open; uncoverOtherMonitors
-// removes them before it closes. A single monitor gets no cover.
-void coverOtherMonitors();
+// shows the desktop while the show runs, and where a monitor's show can run
+// apart from this one (Windows) starts the show over each cover, with
+// showArguments, as in a host window. Input on a cover counts as input on
+// the show, and a monitor's show ended by the user's input ends this one.
+// Called after the display is open; uncoverOtherMonitors removes the covers
+// before it closes, which ends the monitors' shows. A single monitor gets no
+// cover.
+void coverOtherMonitors(const std::string& showArguments);
 void uncoverOtherMonitors();
 
 // Preview window: a child of the window named by parentHandle covering its
@@ -101,20 +105,22 @@ typedef void (*PreviewPaint)(int width, int height, PreviewSetPixel setPixel, vo
 int runPreviewWindow(void* instance, long long parentHandle, PreviewPaint paint, const PreviewLiveShow* live = nullptr);
 
 // A window of another program that the show draws into (the screensaver
-// daemon's window, its settings program's preview pane). On X11 it is
+// daemon's window, its settings program's preview pane, on Windows the
+// system dialog's preview pane or another monitor's cover). On X11 it is
 // watched over a connection of our own. On Windows the show draws into a
-// child window of its own, disabled (input belongs to the host) and hidden
-// until the first frame has been drawn, so that what the host shows stays in
-// sight until then; it follows the host's size, and the host is gone when
-// that child is (the host may belong to another process, whose handle this
-// process cannot always test).
+// window of its own that never takes input from the host: over a pane, a
+// disabled child, hidden until the first frame has been drawn so that what
+// the pane shows stays in sight until then, which follows the pane's size
+// and is gone with it (the pane may belong to another process, whose handle
+// this process cannot always test); over a monitor's cover, a top-most
+// window over its rectangle, which never takes the focus.
 
 // What pollHostWindow found since the last call.
 enum HostWindowChange { HostUnchanged, HostResized, HostGone };
 
-// Starts watching window id, or the root window when id is 0; sets id to
-// the window to hand to SDL (on Windows the show's own child) and its size.
-// False when there is no such window.
+// Starts watching window id, or the root window when id is 0 (X11 only);
+// sets id to the window to hand to SDL (on Windows the show's own) and its
+// size. False when there is no such window.
 bool watchHostWindow(unsigned long& id, int& width, int& height);
 // Takes the pending notices without blocking; on HostResized the new size.
 // Called before each frame: on Windows the first call after a frame was

@@ -128,7 +128,7 @@ void useOnlyRunningSessionBus() {
 }
 
 // The X11 show fills the screen SDL gives it; nothing more to cover here.
-void coverOtherMonitors() {}
+void coverOtherMonitors(const std::string&) {}
 void uncoverOtherMonitors() {}
 
 }  // namespace platform

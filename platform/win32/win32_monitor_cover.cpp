@@ -1,28 +1,95 @@
 // Black windows over the monitors that SDL 1.2's full-screen window does not
 // fill (it takes the primary one only), so a locked or unattended machine
-// shows no desktop anywhere while the show runs. They are plain top-most
-// pop-ups of this thread: SDL's event pump dispatches their messages, and
-// their procedure turns a key or a real mouse movement into the SDL event
-// the show's loop already handles.
+// shows no desktop anywhere while the show runs, and on each a show of its
+// own: this program again, started with the cover as its host window, with
+// its own view, clock and calendar, in a process of its own because SDL 1.2
+// has one window a process. The covers are plain top-most pop-ups of this
+// thread: SDL's event pump dispatches their messages, and their procedure
+// turns a key or a real mouse movement into the SDL event the show's loop
+// already handles. A monitor's show that ends with status 0 ended on the
+// user's input (or its cover went): this show then ends as on Escape, and
+// its covers going end all the others. A monitor's show draws over its
+// cover in a top-most pop-up of its own (GL drawn into another process's
+// window is not always shown: Wine shows none of it), black until the first
+// frame, which never takes the focus: a full-screen SDL window that loses it
+// minimises itself.
+#include "platform/win32/win32_monitor_cover.h"
+
 #include <windows.h>
 #include <SDL/SDL.h>
 // SDL's header defines it bare; the build defines it as 1.
 #undef WIN32_LEAN_AND_MEAN
 #include <SDL/SDL_syswm.h>
 
+#include <cstdint>
+#include <cstring>
+#include <string>
 #include <vector>
 
 #include "platform/monitor_rect.h"
 #include "platform/platform.h"
 #include "platform/win32/win32_window_class.h"
 
+const char monitorCoverClass[] = "OrvelKiteCover";
+
 namespace {
 
-const char coverClass[] = "OrvelKiteCover";
+const char drawingClass[] = "OrvelKiteMonitor";
 // This unit's own state: the cover windows shown, and the cursor position
-// last seen, against which a real mouse movement is told apart.
+// last seen, against which a real mouse movement is told apart; in a
+// monitor's show, the cover it draws over.
 std::vector<HWND> covers;
 POINT lastCursor;
+// The monitors' shows still running, and whether one has ended the show.
+std::vector<HANDLE> monitorShows;
+bool endedByMonitorShow = false;
+HWND coverDrawnOver;
+
+// How often the covers look at the monitors' shows, and how long the show
+// waits for them at its end.
+const UINT showCheckMs = 100;
+const DWORD showEndWaitMs = 5000;
+
+// A black top-most pop-up over a monitor, of the class name with procedure,
+// shown without taking the focus and kept out of the task bar and Alt+Tab.
+HWND showMonitorWindow(const char* className, WNDPROC procedure, int left, int top, int width, int height) {
+  HINSTANCE module = GetModuleHandleA(nullptr);
+  if (!registerWindowClass(module, className, procedure, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)), 0, nullptr,
+                           nullptr))
+    return nullptr;
+  HWND window = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, className, "Orvel Kite", WS_POPUP,
+                                left, top, width, height, nullptr, nullptr, module, nullptr);
+  if (!window) return nullptr;
+  ShowWindow(window, SW_SHOWNOACTIVATE);
+  UpdateWindow(window);
+  return window;
+}
+
+// What every window over a monitor answers alike: no cursor, no activation
+// by a click (the keyboard stays with the show on the primary monitor), no
+// close on request (only its program removes it). True, with result, for
+// those messages.
+bool answerMonitorWindow(UINT message, LRESULT& result) {
+  switch (message) {
+    case WM_SETCURSOR:
+      SetCursor(nullptr);
+      result = TRUE;
+      return true;
+    case WM_MOUSEACTIVATE:
+      result = MA_NOACTIVATE;
+      return true;
+    case WM_CLOSE:
+      result = 0;
+      return true;
+  }
+  return false;
+}
+
+LRESULT CALLBACK drawingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result;
+  if (answerMonitorWindow(message, result)) return result;
+  return DefWindowProcA(window, message, wParam, lParam);
+}
 
 void pushKey(WPARAM key) {
   SDL_Event event;
@@ -45,14 +112,45 @@ void pushMotion() {
   SDL_PushEvent(&event);
 }
 
+// A monitor's show that ended with status 0 ends this one.
+void checkMonitorShows() {
+  for (size_t i = 0; i < monitorShows.size();) {
+    DWORD status = 1;
+    if (GetExitCodeProcess(monitorShows[i], &status) && status == STILL_ACTIVE) {
+      ++i;
+      continue;
+    }
+    if (status == 0 && !endedByMonitorShow) {
+      endedByMonitorShow = true;
+      pushKey(VK_ESCAPE);
+    }
+    CloseHandle(monitorShows[i]);
+    monitorShows.erase(monitorShows.begin() + i);
+  }
+}
+
+// This program, drawing over cover with the same options as this show.
+void startMonitorShow(HWND cover, const std::string& showArguments) {
+  char path[MAX_PATH];
+  const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+  if (length == 0 || length >= sizeof path) return;
+  std::string line = std::string("\"") + path + "\" -window-id " +
+                     std::to_string(static_cast<unsigned long>(reinterpret_cast<uintptr_t>(cover)));
+  if (!showArguments.empty()) line += " " + showArguments;
+  STARTUPINFOA startup;
+  ZeroMemory(&startup, sizeof startup);
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process;
+  // It stays in this show's job, if any: the screensaver run's end ends it.
+  if (!CreateProcessA(path, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) return;
+  CloseHandle(process.hThread);
+  monitorShows.push_back(process.hProcess);
+}
+
 LRESULT CALLBACK coverProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result;
+  if (answerMonitorWindow(message, result)) return result;
   switch (message) {
-    case WM_SETCURSOR:
-      SetCursor(nullptr);
-      return TRUE;
-    case WM_MOUSEACTIVATE:
-      // Keyboard focus stays with the show.
-      return MA_NOACTIVATE;
     case WM_MOUSEMOVE:
       pushMotion();
       return 0;
@@ -60,8 +158,8 @@ LRESULT CALLBACK coverProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     case WM_SYSKEYDOWN:
       pushKey(wParam);
       return 0;
-    case WM_CLOSE:
-      // Only the show removes its covers.
+    case WM_TIMER:
+      checkMonitorShows();
       return 0;
   }
   return DefWindowProcA(window, message, wParam, lParam);
@@ -76,7 +174,7 @@ BOOL CALLBACK addMonitor(HMONITOR, HDC, LPRECT r, LPARAM list) {
 
 namespace platform {
 
-void coverOtherMonitors() {
+void coverOtherMonitors(const std::string& showArguments) {
   SDL_SysWMinfo info;
   SDL_VERSION(&info.version);
   RECT shown;
@@ -87,27 +185,44 @@ void coverOtherMonitors() {
       monitorsToCover(monitors, MonitorRect{shown.left, shown.top, shown.right, shown.bottom});
   if (others.empty()) return;
 
-  HINSTANCE module = GetModuleHandleA(nullptr);
-  if (!registerWindowClass(module, coverClass, coverProc, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)), 0, nullptr,
-                           nullptr))
-    return;
-
   GetCursorPos(&lastCursor);
   for (const MonitorRect& m : others) {
-    // A tool window stays out of the task bar and Alt+Tab.
-    HWND cover =
-        CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, coverClass, "Orvel Kite", WS_POPUP, m.left,
-                        m.top, m.right - m.left, m.bottom - m.top, nullptr, nullptr, module, nullptr);
+    HWND cover = showMonitorWindow(monitorCoverClass, coverProc, m.left, m.top, m.right - m.left, m.bottom - m.top);
     if (!cover) continue;
-    ShowWindow(cover, SW_SHOWNOACTIVATE);
-    UpdateWindow(cover);
     covers.push_back(cover);
+    startMonitorShow(cover, showArguments);
   }
+  if (!monitorShows.empty()) SetTimer(covers.front(), 1, showCheckMs, nullptr);
 }
 
 void uncoverOtherMonitors() {
   for (HWND cover : covers) DestroyWindow(cover);
   covers.clear();
+  // The monitors' shows end with their covers; one that does not is ended.
+  if (!monitorShows.empty() && WaitForMultipleObjects(static_cast<DWORD>(monitorShows.size()), monitorShows.data(),
+                                                      TRUE, showEndWaitMs) == WAIT_TIMEOUT)
+    for (HANDLE show : monitorShows) TerminateProcess(show, 0);
+  for (HANDLE show : monitorShows) CloseHandle(show);
+  monitorShows.clear();
 }
 
 }  // namespace platform
+
+bool isMonitorCover(HWND window) {
+  char className[sizeof monitorCoverClass + 1] = "";
+  return IsWindow(window) && GetClassNameA(window, className, sizeof className) &&
+         std::strcmp(className, monitorCoverClass) == 0;
+}
+
+HWND drawOverMonitorCover(HWND cover, int& width, int& height) {
+  RECT r;
+  if (!GetWindowRect(cover, &r) || r.right <= r.left || r.bottom <= r.top) return nullptr;
+  HWND drawing = showMonitorWindow(drawingClass, drawingProc, r.left, r.top, r.right - r.left, r.bottom - r.top);
+  if (!drawing) return nullptr;
+  coverDrawnOver = cover;
+  width = r.right - r.left;
+  height = r.bottom - r.top;
+  return drawing;
+}
+
+bool monitorCoverGone() { return coverDrawnOver && !IsWindow(coverDrawnOver); }

@@ -2,9 +2,11 @@
 # Two monitors under Wine: a nested X server (Xephyr) with two 640x480
 # screens side by side under Xinerama, which Wine takes for two monitors
 # once told not to use XRandR (Xvfb cannot do this: its RandR has one output
-# and its Xinerama heads all sit at 0,0). The show fills the first monitor;
-# the second, dark grey before, must be black while the show runs, and a
-# mouse movement over it ends a show that quits on mouse moves.
+# and its Xinerama heads all sit at 0,0). Both monitors show the valley, each
+# in a show process of its own with its own calendar; Escape, or a mouse
+# movement over the second monitor in a show that quits on mouse moves, ends
+# both, and the second monitor, dark grey before, shows the desktop again;
+# ending the screensaver run's .scr ends both shows too.
 #   monitors_test.sh BUILD_WIN
 # Needs WINE, WINEPREFIX (booted) and DISPLAY (the X server Xephyr opens its
 # window on) from scripts/test-windows. Every wait has a time limit.
@@ -55,33 +57,68 @@ wine_session_end
 import -window root "$SHOTS/monitors-before.png" 2>/dev/null
 check "the second monitor shows the desktop before the show" desktop "$SHOTS/monitors-before.png"
 
-(cd "$DIST" && LIMIT=120 w "$DIST/Orvel Kite.exe") &
-show=$!
-shown=0
-for _ in $(seq 120); do
-  import -window root "$SHOTS/monitors-show.png" 2>/dev/null
-  if [ "$(mean_grey "$SHOTS/monitors-show.png" $first)" -gt 100 ]; then shown=1; break; fi
-  sleep 0.5
-done
-check "the show fills the first monitor with the valley" [ "$shown" -eq 1 ]
-g=$(mean_grey "$SHOTS/monitors-show.png" $second)
-check "the second monitor is black while the show runs (mean grey $g)" [ "$g" -le 2 ]
+# The show's processes, one a monitor.
+shows() { show_pids | wc -w; }
+no_shows() { [ "$(shows)" -eq 0 ]; }
+# The snowy valley, with the calendar's dark page in its top-right corner and
+# the clock's plate in its bottom-right one (each monitor 640x480 at X).
+monitor_shows_valley() { # monitor_shows_valley PNG X
+  [ "$(mean_grey "$1" 640x480+$2+0)" -ge 150 ] &&
+    [ "$(mean_grey "$1" 150x165+$(($2 + 476))+14)" -le 135 ] &&
+    [ "$(mean_grey "$1" 180x70+$(($2 + 445))+410)" -le 135 ]
+}
+both_valleys() {
+  import -window root "$SHOTS/monitors-show.png" 2>/dev/null &&
+    monitor_shows_valley "$SHOTS/monitors-show.png" 0 && monitor_shows_valley "$SHOTS/monitors-show.png" 640 &&
+    [ "$(shows)" -eq 2 ]
+}
+# Waits for both valleys; says what the last look found when they do not come.
+valleys_come() {
+  eventually both_valleys && return
+  echo "  found: $(shows) show processes; mean grey of the monitors $(mean_grey "$SHOTS/monitors-show.png" $first)," \
+    "$(mean_grey "$SHOTS/monitors-show.png" $second)"
+  false
+}
+run_show() { (cd "$DIST" && LIMIT=120 w "$DIST/Orvel Kite.exe" "$@") & }
 
-# Mouse movements over the second monitor until the show ends (it takes
+# Mouse movements off for this run: the second monitor's show takes the
+# option too.
+run_show --quitOnMouseMove=0
+show=$!
+check "both monitors show the valley, each with its calendar and clock, in a show process each" valleys_come
+xdotool key Escape
+check "Escape ends the shows on both monitors" eventually no_shows
+timeout 30 tail --pid=$show -f /dev/null
+wait $show
+check "with status 0" [ $? -eq 0 ]
+import -window root "$SHOTS/monitors-after.png" 2>/dev/null
+check "the second monitor shows the desktop again" desktop "$SHOTS/monitors-after.png"
+
+run_show
+show=$!
+check "the show starts again on both monitors" valleys_come
+# Mouse movements over the second monitor until the shows end (each takes
 # them only after its first three seconds).
-for i in $(seq 60); do
-  kill -0 "$show" 2>/dev/null || break
-  xdotool mousemove $((900 + i % 2 * 40)) 240
-  sleep 0.5
-done
-ended=0
-kill -0 "$show" 2>/dev/null || ended=1
-check "a mouse movement over the second monitor ends the show" [ "$ended" -eq 1 ]
+moves=0
+move_until_ended() {
+  moves=$((moves + 1))
+  xdotool mousemove $((900 + moves % 2 * 40)) 240
+  no_shows
+}
+check "a mouse movement over the second monitor ends both shows" eventually move_until_ended
 timeout 30 tail --pid=$show -f /dev/null
 wait $show
 check "with status 0" [ $? -eq 0 ]
 import -window root "$SHOTS/monitors-after.png" 2>/dev/null
 check "the cover goes with the show" desktop "$SHOTS/monitors-after.png"
+
+# The screensaver run: ending the .scr ends the shows on every monitor.
+(cd "$DIST" && LIMIT=120 w "$DIST/Orvel Kite.scr" /s) &
+scr=$!
+check "the screensaver run shows the valley on both monitors" valleys_come
+w taskkill /F /IM "Orvel Kite.scr" >/dev/null 2>&1
+check "ending the .scr ends the shows on both monitors" eventually no_shows
+wait $scr 2>/dev/null
 
 echo "screenshots: $SHOTS/monitors-*.png"
 echo "wine monitors: $PASSED passed, $FAILED failed"

@@ -24,16 +24,10 @@ source "$(dirname "$0")/../support/xvfb.sh"
 winpath() { "$WINE" winepath -w "$1" 2>/dev/null; }
 reg_path() { w reg add 'HKLM\Software\quorvant\Orvel Kite\Settings' /v Path /t REG_SZ /d "$1" /f >/dev/null 2>&1; }
 shot() { import -window root "$SHOTS/$1.png" 2>/dev/null; echo "$SHOTS/$1.png"; }
-our_shows() {  # the show processes of this Wine prefix, not another session's on the machine
-  local p
-  for p in $(pgrep -f 'Orvel Kite.exe'); do
-    tr '\0' '\n' <"/proc/$p/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "$p"
-  done
-}
 no_show_left() {  # [TENTHS]: the Unix side of a Wine process may need a moment to go
   local i
-  for i in $(seq "${1:-50}"); do [ -z "$(our_shows)" ] && return 0; sleep 0.1; done
-  our_shows | xargs -r ps -o pid=,args= -p
+  for i in $(seq "${1:-50}"); do [ -z "$(show_pids)" ] && return 0; sleep 0.1; done
+  show_pids | xargs -r ps -o pid=,args= -p
   return 1
 }
 settings_file="$C/ProgramData/quorvant_Orvel Kite_cfg"
@@ -155,7 +149,7 @@ run_show() {
   LIMIT=180 w "$SCR" /s &
   local scr=$!
   eventually "${2:-landscape_drawn}" "$1"
-  [ -n "$(our_shows)" ] && SHOW_RUNNING=1 || SHOW_RUNNING=0
+  [ -n "$(show_pids)" ] && SHOW_RUNNING=1 || SHOW_RUNNING=0
   xdotool key Escape
   timeout 60 tail --pid=$scr -f /dev/null
   wait $scr
@@ -230,7 +224,7 @@ echo "== the live preview leaves the mouse to the dialog"
 w "$C/Orvel Kite Test/config.exe" --set quitOnMouseMove=1 >/dev/null 2>&1
 pane_host 304x224
 eventually live_drawn 304x224 live-mouse
-show=$(our_shows | head -1)
+show=$(show_pids | head -1)
 show_past_three_seconds() { [ "$(ps -o etimes= -p "$show" | tr -d ' ')" -gt 3 ] 2>/dev/null; }
 eventually show_past_three_seconds
 (for i in $(seq 1200); do xdotool mousemove $((60 + i * 7 % 280)) $((60 + i * 5 % 200)); sleep 0.05; done) &
@@ -239,7 +233,7 @@ cp "$SHOTS/live-mouse.png" "$WORK/last.png"
 ten_new_frames() {
   local n=0 deadline=$((SECONDS + 120))
   while [ "$n" -lt 10 ]; do
-    [ -n "$(our_shows)" ] && [ "$SECONDS" -lt "$deadline" ] || return 1
+    [ -n "$(show_pids)" ] && [ "$SECONDS" -lt "$deadline" ] || return 1
     if live_drawn 304x224 live-mouse &&
       [ "$(compare -metric AE "$SHOTS/live-mouse.png" "$WORK/last.png" null: 2>&1)" != 0 ]; then
       cp "$SHOTS/live-mouse.png" "$WORK/last.png"

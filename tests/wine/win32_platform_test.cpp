@@ -1,10 +1,11 @@
 // The Windows platform layer under Wine: registry text, the shell's data
 // folder, starting programs (spaces in folder names, the working folder,
-// waiting), the environment, and the preview window painted in-process and
-// read back with GetPixel.
+// waiting), the environment, the preview window painted in-process and
+// read back with GetPixel, and the window a monitor's show draws in.
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -13,6 +14,8 @@
 #include "app/install_dir.h"
 #include "app/preview.h"
 #include "platform/platform.h"
+#include "platform/win32/win32_monitor_cover.h"
+#include "platform/win32/win32_window_class.h"
 
 namespace {
 
@@ -239,6 +242,41 @@ TEST(Win32Preview, PaintsThePictureScaledToThePane) {
 TEST(Win32Preview, NoWindowNoPreview) {
   EXPECT_EQ(platform::runPreviewWindow(nullptr, 0, paintProbe), 0);
   EXPECT_EQ(platform::runPreviewWindow(nullptr, 0x7ffff0, paintProbe), 0);
+}
+
+// Catches a show drawing over any window it is given (a top-most window that
+// could not be closed), or not over the whole cover, or not ending with it.
+TEST(Win32HostWindow, DrawsOverAMonitorCoverUntilItGoes) {
+  HINSTANCE module = GetModuleHandleA(nullptr);
+  ASSERT_TRUE(registerWindowClass(module, monitorCoverClass, DefWindowProcA, nullptr, 0, nullptr, nullptr));
+  HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP, 10, 20, 300, 200, nullptr, nullptr, module, nullptr);
+  HWND cover = CreateWindowExA(0, monitorCoverClass, "", WS_POPUP, 10, 20, 300, 200, nullptr, nullptr, module, nullptr);
+  ASSERT_TRUE(other && cover);
+  unsigned long id = static_cast<unsigned long>(reinterpret_cast<uintptr_t>(other));
+  int width = 0, height = 0;
+  EXPECT_FALSE(platform::watchHostWindow(id, width, height));
+
+  id = static_cast<unsigned long>(reinterpret_cast<uintptr_t>(cover));
+  ASSERT_TRUE(platform::watchHostWindow(id, width, height));
+  HWND drawing = reinterpret_cast<HWND>(static_cast<uintptr_t>(id));
+  EXPECT_NE(drawing, cover);
+  EXPECT_EQ(width, 300);
+  EXPECT_EQ(height, 200);
+  RECT r;
+  ASSERT_TRUE(GetWindowRect(drawing, &r));
+  EXPECT_EQ(r.left, 10);
+  EXPECT_EQ(r.top, 20);
+  EXPECT_EQ(r.right, 310);
+  EXPECT_EQ(r.bottom, 220);
+  const LONG_PTR exStyle = GetWindowLongPtrA(drawing, GWL_EXSTYLE);
+  EXPECT_TRUE(exStyle & WS_EX_TOPMOST);
+  EXPECT_TRUE(exStyle & WS_EX_NOACTIVATE);
+  EXPECT_NE(GetForegroundWindow(), drawing);
+
+  EXPECT_EQ(platform::pollHostWindow(width, height), platform::HostUnchanged);
+  DestroyWindow(cover);
+  EXPECT_EQ(platform::pollHostWindow(width, height), platform::HostGone);
+  DestroyWindow(other);
 }
 
 }  // namespace
