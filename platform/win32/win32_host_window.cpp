@@ -51,9 +51,9 @@ bool watchPane(HWND pane, unsigned long& id, int& width, int& height) {
   return true;
 }
 
-HostWindowChange pollPane(int& width, int& height) {
+platform::HostWindowChange pollPane(int& width, int& height) {
   // Destroyed with its parent, whatever process that belongs to.
-  if (!IsWindow(showWindow)) return HostGone;
+  if (!IsWindow(showWindow)) return platform::HostGone;
   if (hostInSight && !IsWindowVisible(showWindow)) ShowWindow(showWindow, SW_SHOWNA);
   // The dialog hidden or minimised: nothing of the pane can be seen.
   HWND parent = GetParent(showWindow);
@@ -61,11 +61,11 @@ HostWindowChange pollPane(int& width, int& height) {
   RECT own;
   int w, h;
   if (!GetClientRect(showWindow, &own) || !clientSize(parent, w, h) || (w == own.right && h == own.bottom))
-    return HostUnchanged;
+    return platform::HostUnchanged;
   MoveWindow(showWindow, 0, 0, w, h, FALSE);
   width = w;
   height = h;
-  return HostResized;
+  return platform::HostResized;
 }
 
 }  // namespace
