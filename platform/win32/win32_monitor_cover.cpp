@@ -113,6 +113,10 @@ void coverOtherMonitors() {
     UpdateWindow(cover);
     covers.push_back(cover);
   }
+  // SDL 1.2 confines the pointer to its full-screen window, which kept it
+  // off the covers: a mouse pushed towards another monitor then moved
+  // nothing and did not end the show.
+  if (!covers.empty()) ClipCursor(nullptr);
 }
 
 void uncoverOtherMonitors() {
