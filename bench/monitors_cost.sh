@@ -1,12 +1,11 @@
 #!/usr/bin/env bash
 # CPU and memory of the Windows show under Wine on one monitor and on two:
-# a nested X server (Xephyr) with one or two 640x480 screens side by side
-# under Xinerama, which Wine takes for as many monitors, inside a private
-# Xvfb. The show runs at its own pace (Mesa's software renderer, one thread:
+# a 640x480 Xvfb, and the tests' X server with two 640x480 RandR outputs
+# side by side (tests/support/two_monitors.sh). The show runs at its own pace (Mesa's software renderer, one thread:
 # 30 frames a second) with the settings' defaults; once the first monitor
 # shows the valley and a warm-up has passed, CPU time is taken over SECONDS
-# from /proc/PID/stat of every show process (all threads) and of Xephyr,
-# which receives every frame, and the working set (VmRSS, and
+# from /proc/PID/stat of every show process (all threads) and of the X
+# server, which receives every frame, and the working set (VmRSS, and
 # the proportional share PSS, which counts shared pages once) at the end.
 #
 #   bench/monitors_cost.sh [BUILD_WIN] [SECONDS] [WARMUP]
@@ -30,24 +29,17 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   exit 1
 fi
 source "$root/tests/support/xvfb.sh"
+source "$root/tests/support/two_monitors.sh"
 source "$root/tests/wine/checks.sh"
-start_xvfb 1024x768 || exit 1
 wine_session_end() { timeout 60 /usr/lib/wine/wineserver -k 2>/dev/null; timeout 60 /usr/lib/wine/wineserver -w 2>/dev/null; }
-xephyr=""
-stop_xephyr() {
+stop_servers() {
   wine_session_end
-  [ -n "$xephyr" ] && kill "$xephyr" 2>/dev/null && wait "$xephyr" 2>/dev/null
-  xephyr=""
-}
-cleanup() {
-  timeout 30 "$WINE" reg delete 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /f >/dev/null 2>&1
-  stop_xephyr
   stop_xvfb
+  stop_two_monitors
 }
-trap cleanup EXIT
-timeout 30 "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /t REG_SZ /d N /f >/dev/null 2>&1
+trap stop_servers EXIT
 timeout 30 "$WINE" reg delete 'HKLM\Software\quorvant' /f >/dev/null 2>&1 # the archives beside the program
-host_display=$DISPLAY
+timeout 30 "$WINE" reg delete 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /f >/dev/null 2>&1 # RandR, as the test
 ticks=$(getconf CLK_TCK)
 
 cpu_ticks() { # cpu_ticks PID...: user + system time of them all
@@ -66,19 +58,17 @@ kib() { # kib FIELD PID...: a field of /proc/PID/status or smaps_rollup, summed
   echo "$sum"
 }
 
-printf '%-9s %9s %11s %13s %8s %8s\n' monitors processes "show CPU %" "Xephyr CPU %" "RSS MiB" "PSS MiB"
+printf '%-9s %9s %11s %13s %8s %8s\n' monitors processes "show CPU %" "X CPU %" "RSS MiB" "PSS MiB"
 for screens in 1 2; do
-  args=()
-  for _ in $(seq "$screens"); do args+=(-screen 640x480); done
-  export DISPLAY=$host_display
-  fifo=$(mktemp -u)
-  mkfifo "$fifo"
-  Xephyr -displayfd 3 "${args[@]}" +xinerama +extension GLX -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
-  xephyr=$!
-  read -r -t 30 num <"$fifo"
-  rm -f "$fifo"
-  [ -n "${num:-}" ] || { echo "Xephyr did not start" >&2; exit 1; }
-  export DISPLAY=":$num"
+  stop_servers
+  # Wine reads the monitors when its session starts.
+  if [ "$screens" = 1 ]; then
+    start_xvfb 640x480 || exit 1
+    server=$XVFB_PID
+  else
+    start_two_monitors 640x480 || exit 1
+    server=$TWO_MONITORS_PID
+  fi
   wine_session_end
   (cd "$DIST" && LIMIT=$((RUN + WARMUP + 120)) w "$DIST/Orvel Kite.exe" --quitOnMouseMove=0) &
   show=$!
@@ -90,9 +80,9 @@ for screens in 1 2; do
   eventually valley || { echo "the show did not start on $screens monitor(s)" >&2; exit 1; }
   sleep "$WARMUP"
   read -r -a pids <<<"$(show_pids)"
-  s0=$(cpu_ticks "${pids[@]}") x0=$(cpu_ticks "$xephyr")
+  s0=$(cpu_ticks "${pids[@]}") x0=$(cpu_ticks "$server")
   sleep "$RUN"
-  s1=$(cpu_ticks "${pids[@]}") x1=$(cpu_ticks "$xephyr")
+  s1=$(cpu_ticks "${pids[@]}") x1=$(cpu_ticks "$server")
   rss=$(kib VmRSS "${pids[@]}") pss=$(kib Pss "${pids[@]}")
   percent() { echo "scale=1; 100 * $1 / $ticks / $RUN" | bc; }
   printf '%-9s %9s %11s %13s %8s %8s\n' "$screens" "${#pids[@]}" "$(percent $((s1 - s0)))" \
@@ -101,5 +91,5 @@ for screens in 1 2; do
   gone() { [ -z "$(show_pids)" ]; }
   eventually gone || echo "the show did not end on Escape" >&2
   wait "$show" 2>/dev/null
-  stop_xephyr
+  stop_servers
 done

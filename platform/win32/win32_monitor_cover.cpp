@@ -181,8 +181,18 @@ void coverOtherMonitors(const std::string& showArguments) {
   if (SDL_GetWMInfo(&info) <= 0 || !GetWindowRect(info.window, &shown)) return;
   std::vector<MonitorRect> monitors;
   EnumDisplayMonitors(nullptr, nullptr, addMonitor, reinterpret_cast<LPARAM>(&monitors));
+  // The monitor Windows puts the show on is never covered, even when the
+  // window's own rectangle is not yet where it ends up or a second monitor
+  // is reported at the first one's place (as Wine 10 without XRandR can):
+  // a top-most cover over it would hide the show.
   std::vector<MonitorRect> others =
       monitorsToCover(monitors, MonitorRect{shown.left, shown.top, shown.right, shown.bottom});
+  MONITORINFO showMonitor;
+  showMonitor.cbSize = sizeof showMonitor;
+  if (GetMonitorInfoA(MonitorFromWindow(info.window, MONITOR_DEFAULTTOPRIMARY), &showMonitor)) {
+    const RECT& r = showMonitor.rcMonitor;
+    others = monitorsToCover(others, MonitorRect{r.left, r.top, r.right, r.bottom});
+  }
   if (others.empty()) return;
 
   GetCursorPos(&lastCursor);
@@ -193,6 +203,10 @@ void coverOtherMonitors(const std::string& showArguments) {
     startMonitorShow(cover, showArguments);
   }
   if (!monitorShows.empty()) SetTimer(covers.front(), 1, showCheckMs, nullptr);
+  // SDL 1.2 confines the pointer to its full-screen window, which kept it
+  // off the covers: a mouse pushed towards another monitor then moved
+  // nothing and did not end the show.
+  if (!covers.empty()) ClipCursor(nullptr);
 }
 
 void uncoverOtherMonitors() {

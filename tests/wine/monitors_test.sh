@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
-# Two monitors under Wine: a nested X server (Xephyr) with two 640x480
-# screens side by side under Xinerama, which Wine takes for two monitors
-# once told not to use XRandR (Xvfb cannot do this: its RandR has one output
-# and its Xinerama heads all sit at 0,0). Both monitors show the valley, each
-# in a show process of its own with its own calendar; Escape, or a mouse
-# movement over the second monitor in a show that quits on mouse moves, ends
-# both, and the second monitor, dark grey before, shows the desktop again;
-# ending the screensaver run's .scr ends both shows too.
+# Two monitors under Wine: an X server with two 640x480 RandR outputs side
+# by side (tests/support/two_monitors.sh), which Wine reads as two monitors
+# (Xvfb cannot do this: its RandR has one output and its Xinerama heads all
+# sit at 0,0). Both monitors show the valley, each in a show process of its
+# own with its own calendar; Escape, or a mouse movement over the second
+# monitor in a show that quits on mouse moves, ends both, and the second
+# monitor, dark grey before, shows the desktop again; ending the screensaver
+# run's .scr ends both shows too.
 #   monitors_test.sh BUILD_WIN
-# Needs WINE, WINEPREFIX (booted) and DISPLAY (the X server Xephyr opens its
-# window on) from scripts/test-windows. Every wait has a time limit.
+# Needs WINE and WINEPREFIX (booted) from scripts/test-windows. Every wait
+# has a time limit.
 set -uo pipefail
 BUILD=$(cd "${1:?build-win folder}" && pwd)
 DIST="$BUILD/dist"
@@ -18,37 +18,31 @@ C="$WINEPREFIX/drive_c"
 settings_file="$C/ProgramData/quorvant_Orvel Kite_cfg"
 mkdir -p "$SHOTS"
 source "$(dirname "$0")/checks.sh"
+source "$(dirname "$0")/../support/two_monitors.sh"
 wine_session_end() { timeout 60 /usr/lib/wine/wineserver -k 2>/dev/null; timeout 60 /usr/lib/wine/wineserver -w 2>/dev/null; }
 first=640x480+0+0
 second=640x480+640+0
 
 # Wine reads the monitors when its session starts: a new one, on the
-# nested server.
+# two-monitor server.
 wine_session_end
-fifo=$(mktemp -u)
-mkfifo "$fifo"
-Xephyr -displayfd 3 -screen 640x480 -screen 640x480 +xinerama +extension GLX -nolisten tcp -noreset \
-  3>"$fifo" >/dev/null 2>&1 &
-xephyr=$!
-read -r -t 30 num <"$fifo"
-rm -f "$fifo"
 cleanup() {
-  timeout 30 "$WINE" reg delete 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /f >/dev/null 2>&1
   rm -f "$settings_file"
   wine_session_end
-  kill "$xephyr" 2>/dev/null
-  wait "$xephyr" 2>/dev/null
+  stop_two_monitors
 }
 trap cleanup EXIT
-if [ -z "${num:-}" ]; then
-  echo "FAILED: Xephyr did not start"
+if ! start_two_monitors 640x480; then
+  echo "FAILED: no X server with two monitors"
   exit 1
 fi
-export DISPLAY=":$num"
+# Through XRandR: a prefix an older version of this test told not to use it
+# would see the monitors in Wine's Xinerama fallback, which Wine 10 gets
+# wrong.
+w reg delete 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /f >/dev/null 2>&1
 # A desktop darker than the valley and brighter than black.
 xsetroot -solid '#303030'
 desktop() { local g; g=$(mean_grey "$1" $second); [ "$g" -ge 30 -a "$g" -le 70 ]; }
-w reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /t REG_SZ /d N /f >/dev/null 2>&1
 w reg delete 'HKLM\Software\quorvant' /f >/dev/null 2>&1  # the archives beside the program
 w "$DIST/config.exe" --set quitOnMouseMove=1 >/dev/null 2>&1
 # The setting counts from the next session on.
