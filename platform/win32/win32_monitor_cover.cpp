@@ -28,6 +28,7 @@
 
 #include "platform/monitor_rect.h"
 #include "platform/platform.h"
+#include "platform/win32/win32_process.h"
 #include "platform/win32/win32_window_class.h"
 
 const char monitorCoverClass[] = "OrvelKiteCover";
@@ -129,22 +130,16 @@ void checkMonitorShows() {
   }
 }
 
-// This program, drawing over cover with the same options as this show.
+// This program, drawing over cover with the same options as this show. It
+// stays in this show's job, if any: the screensaver run's end ends it.
 void startMonitorShow(HWND cover, const std::string& showArguments) {
   char path[MAX_PATH];
   const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
   if (length == 0 || length >= sizeof path) return;
-  std::string line = std::string("\"") + path + "\" -window-id " +
-                     std::to_string(static_cast<unsigned long>(reinterpret_cast<uintptr_t>(cover)));
-  if (!showArguments.empty()) line += " " + showArguments;
-  STARTUPINFOA startup;
-  ZeroMemory(&startup, sizeof startup);
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process;
-  // It stays in this show's job, if any: the screensaver run's end ends it.
-  if (!CreateProcessA(path, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) return;
-  CloseHandle(process.hThread);
-  monitorShows.push_back(process.hProcess);
+  std::string argument = "-window-id " + std::to_string(static_cast<unsigned long>(reinterpret_cast<uintptr_t>(cover)));
+  if (!showArguments.empty()) argument += " " + showArguments;
+  HANDLE show = platform::startProcess(path, "", argument, nullptr);
+  if (show) monitorShows.push_back(show);
 }
 
 LRESULT CALLBACK coverProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
