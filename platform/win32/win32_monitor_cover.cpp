@@ -136,9 +136,7 @@ void startMonitorShow(HWND cover, const std::string& showArguments) {
   char path[MAX_PATH];
   const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
   if (length == 0 || length >= sizeof path) return;
-  std::string argument = "-window-id " + std::to_string(static_cast<unsigned long>(reinterpret_cast<uintptr_t>(cover)));
-  if (!showArguments.empty()) argument += " " + showArguments;
-  HANDLE show = platform::startProcess(path, "", argument, nullptr);
+  HANDLE show = platform::startShowInWindow(path, "", cover, showArguments, nullptr);
   if (show) monitorShows.push_back(show);
 }
 

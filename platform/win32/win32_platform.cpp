@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "platform/platform.h"
@@ -137,6 +138,15 @@ HANDLE startProcess(const std::string& path, const std::string& workingFolder, c
   }
   CloseHandle(info.hThread);
   return info.hProcess;
+}
+
+HANDLE startShowInWindow(const std::string& path, const std::string& workingFolder, HWND window,
+                         const std::string& options, HANDLE job) {
+  // Window handles carry 32 significant bits; the show sign-extends them.
+  std::string argument =
+      "-window-id " + std::to_string(static_cast<unsigned long>(reinterpret_cast<uintptr_t>(window)));
+  if (!options.empty()) argument += " " + options;
+  return startProcess(path, workingFolder, argument, job);
 }
 
 bool startProgram(const std::string& path, const std::string& workingFolder, bool wait, const std::string& argument) {

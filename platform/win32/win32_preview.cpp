@@ -6,8 +6,6 @@
 // parent), and the show's job with it.
 #include <windows.h>
 
-#include <string>
-
 #include "platform/platform.h"
 #include "platform/win32/win32_process.h"
 #include "platform/win32/win32_window_class.h"
@@ -44,13 +42,6 @@ LRESULT CALLBACK previewWindowProc(HWND window, UINT message, WPARAM wParam, LPA
 // and then.
 const int liveShowAttempts = 3;
 
-HANDLE startLiveShow(const platform::PreviewLiveShow& live, HWND window, HANDLE job) {
-  const std::string argument = "-window-id " +
-                               std::to_string(static_cast<unsigned long>(reinterpret_cast<uintptr_t>(window))) + " " +
-                               live.options;
-  return platform::startProcess(live.path, live.folder, argument, job);
-}
-
 }  // namespace
 
 namespace platform {
@@ -82,7 +73,7 @@ int runPreviewWindow(void* instance, long long parentHandle, PreviewPaint paint,
 
   // Without a job nothing would end the show with the mode: then no show.
   HANDLE job = live && !live->path.empty() ? endWithCallerJob() : nullptr;
-  HANDLE show = job ? startLiveShow(*live, window, job) : nullptr;
+  HANDLE show = job ? platform::startShowInWindow(live->path, live->folder, window, live->options, job) : nullptr;
   int attempts = 1;
   MSG message = {};
   bool quit = false;
@@ -96,7 +87,7 @@ int runPreviewWindow(void* instance, long long parentHandle, PreviewPaint paint,
       show = nullptr;
       InvalidateRect(window, nullptr, FALSE);
       if (status != 0 && attempts < liveShowAttempts) {
-        show = startLiveShow(*live, window, job);
+        show = platform::startShowInWindow(live->path, live->folder, window, live->options, job);
         ++attempts;
       }
       continue;

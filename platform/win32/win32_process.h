@@ -19,4 +19,9 @@ HANDLE endWithCallerJob();
 // started.
 HANDLE startProcess(const std::string& path, const std::string& workingFolder, const std::string& argument, HANDLE job);
 
+// Starts the show at path drawing into window ("-window-id" with the
+// window's handle, then options), as startProcess does.
+HANDLE startShowInWindow(const std::string& path, const std::string& workingFolder, HWND window,
+                         const std::string& options, HANDLE job);
+
 }  // namespace platform

@@ -227,7 +227,8 @@ eventually live_drawn 304x224 live-mouse
 show=$(show_pids | head -1)
 show_past_three_seconds() { [ "$(ps -o etimes= -p "$show" | tr -d ' ')" -gt 3 ] 2>/dev/null; }
 eventually show_past_three_seconds
-(for i in $(seq 1200); do xdotool mousemove $((60 + i * 7 % 280)) $((60 + i * 5 % 200)); sleep 0.05; done) &
+# The mouse keeps moving, twenty moves a second, until the frames are counted.
+(i=0; while :; do xdotool mousemove $((60 + i * 7 % 280)) $((60 + i * 5 % 200)); i=$((i + 1)); sleep 0.05; done) &
 mover=$!
 cp "$SHOTS/live-mouse.png" "$WORK/last.png"
 ten_new_frames() {
